@@ -1,0 +1,42 @@
+#pragma once
+// Path helpers. Paths are program paths: "\" and "/" are both separators and
+// name comparisons ignore case. Files are reached through NativePath.
+#include <QString>
+
+// Resolves a relative program path against the program folder: absolute paths
+// (see IsAbsolutePath) and paths holding two backslashes stay unchanged; else
+// one leading separator is dropped and each leading "..\" goes one folder up.
+QString ResolvePath(const QString& path);
+// Up to and including the last separator or ":"; the path itself without one.
+QString FolderPart(const QString& path);
+// Up to and including the last separator that stands before the last character.
+QString ParentFolder(const QString& path);
+QString WithoutTrailingSeparator(const QString& path);
+// The name after the last separator (or ":").
+QString FileNamePart(const QString& path);
+// The extension with its dot ("" when there is none).
+QString ExtensionPart(const QString& path);
+QString ChangeExtension(const QString& path, const QString& extension);
+// Folder + name, with exactly one separator between them (the folder's own
+// separator style is kept; "\" when it has none).
+QString JoinPath(const QString& folder, const QString& name);
+
+// True when at least one file or folder matches path ("*" and "?" allowed in the
+// last component).
+bool Exists(const QString& path);
+bool FileExists(const QString& path);
+bool FolderExists(const QString& path);
+// ResolvePath(folder) + base + ext, or base + "1", "2", ... + ext, the first
+// that does not exist.
+QString UniqueFileName(const QString& folder, const QString& base, const QString& ext);
+// Deletes every file matching pattern; true when at least one was deleted.
+bool DeleteMatching(const QString& pattern);
+// path without the leading base when it exists and starts with base (ignoring
+// case and the separator style); a trailing separator is dropped.
+QString RelativeTo(const QString& base, const QString& path);
+// Two program paths name the same place (case and separators ignored).
+bool SamePath(const QString& a, const QString& b);
+// Creates the folder and all missing parents.
+bool CreateFolders(const QString& folder);
+// Copies a file; never overwrites when overwrite is false.
+bool CopyFile(const QString& from, const QString& to, bool overwrite = false);

@@ -1,0 +1,30 @@
+#pragma once
+// Process-wide values shared by every part of the program. Paths are program
+// paths (see platform/file_paths.h) and folders end with a separator.
+#include <QString>
+#include <QStringList>
+
+struct ProgramState {
+    QString programFolder;                                     // folder of the executable
+    QString dataRoot;                                          // pupil registry, profiles, results
+    QString currentProfilePath = QStringLiteral("protokoll\\jeder.ini");
+    bool swissMode = false;
+    bool coverBackground = true;
+    bool startOnListChoice = true;
+};
+
+ProgramState& Program();
+
+// Short accessors named as the rest of the program names these values.
+inline const QString& ProgramFolder() { return Program().programFolder; }
+inline const QString& DataRoot() { return Program().dataRoot; }
+inline const QString& CurrentProfilePath() { return Program().currentProfilePath; }
+inline bool SwissMode() { return Program().swissMode; }
+inline bool CoverBackground() { return Program().coverBackground; }
+inline bool StartOnListChoice() { return Program().startOnListChoice; }
+
+// major.minor of the build.
+QString ProgramVersion();
+
+// "der", "die", "das", "ein", "eine".
+const QStringList& ArticleList();

@@ -1,0 +1,31 @@
+#pragma once
+// Program paths and native paths.
+//
+// The program's texts and files carry Windows-style paths ("fun\memory\rueck2.wmf").
+// Every helper accepts "\" and "/" as separators. A path is absolute when it
+// starts with "/", holds ":" or holds two separators in a row at its start.
+// Every file access goes through NativePath, which turns such a path into one
+// the file system understands, matching each component without regard to case
+// when the exact name does not exist, so content made on Windows works unchanged.
+#include <QString>
+#include <QStringList>
+
+bool IsSeparator(QChar c);
+bool IsAbsolutePath(const QString& path);
+
+// "\" and "/" both become "/".
+QString WithForwardSlashes(const QString& path);
+
+// The native form of a program path: separators turned into "/", each existing
+// component matched without regard to case when the exact name is missing.
+// A component that matches nothing is kept as written (so new files can be
+// created); the components after it are kept as written too.
+QString NativePath(const QString& path);
+
+// True when text matches the wildcard pattern ("*" any run, "?" one character),
+// without regard to case.
+bool WildcardMatch(const QString& pattern, const QString& text);
+
+// Native paths of the files and folders matching path, whose last component may
+// hold "*" and "?". Without wildcards: the one path when it exists.
+QStringList MatchingPaths(const QString& path);

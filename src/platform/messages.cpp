@@ -1,0 +1,74 @@
+#include "platform/messages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+MessageHook& Hook()
+{
+    static MessageHook hook;
+    return hook;
+}
+
+QMessageBox::Icon ToQt(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::Error: return QMessageBox::Critical;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+Answer Run(const MessageRequest& req, bool cancel)
+{
+    if (Hook())
+        return Hook()(req);
+    QMessageBox box(ToQt(req.icon),
+                    req.title.isEmpty() ? QApplication::applicationName() : req.title,
+                    req.text.isEmpty() ? QStringLiteral(" ") : req.text);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (!req.question) {
+        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.exec();
+        return Answer::Ok;
+    }
+    QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    QPushButton* abort = cancel ? box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole) : nullptr;
+    box.setDefaultButton(cancel ? yes : no);
+    box.setEscapeButton(cancel ? static_cast<QAbstractButton*>(abort) : no);
+    box.exec();
+    if (box.clickedButton() == yes) return Answer::Yes;
+    if (box.clickedButton() == no) return Answer::No;
+    return Answer::Cancel;
+}
+
+} // namespace
+
+void SetMessageHook(MessageHook hook)
+{
+    Hook() = std::move(hook);
+}
+
+void ShowNote(const QString& text)
+{
+    Run({QString(), text, MessageIcon::None, false}, false);
+}
+
+void ShowMessage(const QString& text, MessageIcon icon, const QString& title)
+{
+    Run({title, text, icon, false}, false);
+}
+
+Answer Confirm(const QString& text)
+{
+    return Run({QStringLiteral("Sicherheitsabfrage"), text, MessageIcon::Warning, true}, true);
+}
+
+Answer AskYesNo(const QString& text, const QString& title)
+{
+    return Run({title, text, MessageIcon::Warning, true}, false);
+}

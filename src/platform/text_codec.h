@@ -1,0 +1,29 @@
+#pragma once
+// Windows-1252 text: the program's files are single-byte Windows-1252 with
+// CR LF line ends; in memory every text is a QString.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+QString DecodeCp1252(const QByteArray& bytes);
+// Characters without a Windows-1252 code become "?".
+QByteArray EncodeCp1252(const QString& text);
+
+// Splits text at CR LF, LF or CR. A line end after the last line does not
+// give an extra empty line.
+QStringList SplitLines(const QString& text);
+
+// Result of reading a text file.
+enum class ReadStatus { Ok, Missing, Unreadable };
+
+// Reads a Windows-1252 text file (path in program form, see NativePath) into
+// lines. Missing file: empty list and Missing; a folder or a file that cannot
+// be opened: empty list and Unreadable.
+QStringList ReadTextLines(const QString& path, ReadStatus* status = nullptr);
+
+// Writes lines as Windows-1252 with CR LF after every line, atomically
+// (temporary file, flush, rename). Creates missing parent folders when asked.
+bool WriteTextLines(const QString& path, const QStringList& lines, bool createFolders = false);
+
+// Writes raw bytes atomically.
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, bool createFolders = false);

@@ -1,0 +1,29 @@
+#include "platform/ini_file.h"
+#include "support/temp_program.h"
+
+#include <gtest/gtest.h>
+
+TEST(IniFile, ReadsCaseInsensitivelyWithDefaults)
+{
+    TempProgram prog;
+    const QString f = prog.Write("p.ini", QByteArray("junk line\r\nkey=outside\r\n[Hören und Schreiben ]\r\nMotzahl = 3 \r\n"
+                                          "Name=\"quoted\"\r\n[hören und schreiben ]\r\nMotzahl=9\r\n").replace("\xC3\xB6", "\xF6"));
+    EXPECT_EQ(Ini::ReadInt(f, "HÖREN UND SCHREIBEN ", "motzahl", 1), 3);
+    EXPECT_EQ(Ini::ReadString(f, "Hören und Schreiben ", "Name", "d"), "quoted");
+    EXPECT_EQ(Ini::ReadString(f, "Hören und Schreiben ", "Name", "d", 3), "quo");
+    EXPECT_EQ(Ini::ReadInt(f, "x", "y", 7), 7);
+    EXPECT_EQ(Ini::ReadInt(prog.Path("none.ini"), "x", "y", -2), -2);
+}
+
+TEST(IniFile, WritesKeepEverythingElse)
+{
+    TempProgram prog;
+    const QString f = prog.Write("p.ini", "; comment\r\n[A]\r\nx=1\r\nunknown=keep\r\n\r\n[B]\r\nz=2\r\n");
+    ASSERT_TRUE(Ini::WriteString(f, "a", "X", "5"));
+    ASSERT_TRUE(Ini::WriteString(f, "A", "new", "n"));
+    ASSERT_TRUE(Ini::WriteString(f, "C", "k", "v"));
+    EXPECT_EQ(prog.Read("p.ini"),
+              QByteArray("; comment\r\n[A]\r\nX=5\r\nunknown=keep\r\nnew=n\r\n\r\n[B]\r\nz=2\r\n[C]\r\nk=v\r\n"));
+    ASSERT_TRUE(Ini::WriteInt(prog.Path("fresh.ini"), "S", "k", 4));
+    EXPECT_EQ(Ini::ReadInt(prog.Path("fresh.ini"), "s", "K", 0), 4);
+}
