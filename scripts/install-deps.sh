@@ -3,7 +3,7 @@
 # Idempotent; runs as root or through sudo.
 set -euo pipefail
 PKGS=(
-  cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
+  cmake ninja-build ccache g++ clang libclang-rt-14-dev pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libqt6opengl6-dev libgl-dev
   libsdl2-dev libjpeg-dev libpng-dev zlib1g-dev libgif-dev
