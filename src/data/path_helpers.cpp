@@ -135,7 +135,7 @@ QString RelativeTo(const QString& base, const QString& path)
 {
     if (!Exists(path) || base.isEmpty())
         return path;
-    if (!Normalized(path).startsWith(Normalized(base)))
+    if (path.size() < base.size() || !SamePath(path.left(base.size()), base))
         return path;
     return WithoutTrailingSeparator(path.mid(base.size()));
 }

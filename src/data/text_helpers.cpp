@@ -77,14 +77,13 @@ QString Repeat(const QString& text, int n)
 
 QString PadNumber(int n, int width, QChar fill)
 {
-    QString pad;
-    long long power = 1;
-    for (int k = 1; k < width; ++k)
-        power *= 10;
-    for (int k = width - 1; k >= 1; --k, power /= 10)
-        if (power > n)
-            pad += fill;
-    return pad + QString::number(n);
+    // One fill character for each k in [1, width - 1] with 10^k > n. For n >= 0
+    // with d digits that is every k >= d; a negative n is below every power.
+    // Counting digits avoids computing powers that overflow for wide fields.
+    const QString digits = QString::number(n);
+    const int d = n < 0 ? 1 : int(digits.size());
+    const int pads = qMax(0, width - d);
+    return QString(pads, fill) + digits;
 }
 
 namespace {
