@@ -1,0 +1,15 @@
+#pragma once
+// Readable failure output for Qt strings in the dialog tests.
+#include <QString>
+#include <QStringList>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QStringList& list, std::ostream* os)
+{
+    *os << '{' << list.join(QStringLiteral(", ")).toStdString() << '}';
+}
