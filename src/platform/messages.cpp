@@ -30,6 +30,14 @@ Answer Run(const MessageRequest& req, bool cancel)
                     req.title.isEmpty() ? QApplication::applicationName() : req.title,
                     req.text.isEmpty() ? QStringLiteral(" ") : req.text);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (req.okCancel) {
+        QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        QPushButton* cancelButton = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+        box.setDefaultButton(ok);
+        box.setEscapeButton(cancelButton);
+        box.exec();
+        return box.clickedButton() == ok ? Answer::Ok : Answer::Cancel;
+    }
     if (!req.question) {
         box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box.exec();
@@ -71,4 +79,11 @@ Answer Confirm(const QString& text)
 Answer AskYesNo(const QString& text, const QString& title)
 {
     return Run({title, text, MessageIcon::Warning, true}, false);
+}
+
+Answer AskOkCancel(const QString& text, const QString& title)
+{
+    MessageRequest req{title, text, MessageIcon::Warning, true};
+    req.okCancel = true;
+    return Run(req, true);
 }

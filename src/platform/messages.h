@@ -14,6 +14,8 @@ void ShowMessage(const QString& text, MessageIcon icon, const QString& title = Q
 Answer Confirm(const QString& text);
 // A question with Ja and Nein only (Nein is the default).
 Answer AskYesNo(const QString& text, const QString& title = QStringLiteral("Sicherheitsabfrage"));
+// A warning with OK and Cancel (OK is the default); Ok or Cancel.
+Answer AskOkCancel(const QString& text, const QString& title);
 
 // Tests answer message boxes without showing them: the hook gets the title and
 // the text and returns the button to press. Pass an empty function to restore.
@@ -22,6 +24,7 @@ struct MessageRequest {
     QString text;
     MessageIcon icon = MessageIcon::None;
     bool question = false;
+    bool okCancel = false;   // OK and Cancel instead of Ja and Nein
 };
 using MessageHook = std::function<Answer(const MessageRequest&)>;
 void SetMessageHook(MessageHook hook);

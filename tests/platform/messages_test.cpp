@@ -1,0 +1,36 @@
+#include "platform/messages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+TEST(Messages, OkCancelReachesTheHookAsAnOkCancelQuestion)
+{
+    MessageRequest seen;
+    SetMessageHook([&](const MessageRequest& r) {
+        seen = r;
+        return Answer::Cancel;
+    });
+    EXPECT_EQ(AskOkCancel("Text", "Warnung"), Answer::Cancel);
+    SetMessageHook({});
+    EXPECT_EQ(seen.title, "Warnung");
+    EXPECT_TRUE(seen.question);
+    EXPECT_TRUE(seen.okCancel);
+}
+
+TEST(Messages, OkCancelBoxAnswersWithTheButtonPressed)
+{
+    for (const char* button : {"OK", "Abbrechen"}) {
+        QTimer::singleShot(0, [button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            for (QAbstractButton* b : box->buttons())
+                if (b->text() == QString::fromLatin1(button))
+                    b->click();
+        });
+        const Answer expected = QString::fromLatin1(button) == "OK" ? Answer::Ok : Answer::Cancel;
+        EXPECT_EQ(AskOkCancel("Text", "Warnung"), expected) << button;
+    }
+}
