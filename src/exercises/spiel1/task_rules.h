@@ -1,0 +1,61 @@
+#pragma once
+// Rules of the task cycle of the writing exercise that need no window: what
+// "Mit Sound" means for picture and sound, which recordings make up the spoken
+// word and which of them plays first, stepping through the list, how much of
+// the word the spell-out button spells, and the blinking of a right answer.
+#include <QChar>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+struct TypingSettings;
+
+// "Mit Sound": 2, 3 and 8 play the word at once.
+bool SoundAtOnce(int mitSound);
+// Above 2 the picture is hidden ("hören - schreiben" instead); 8 and 9 show
+// it after a right answer.
+bool PictureHidden(int mitSound);
+bool PictureAfterAnswer(int mitSound);
+
+// Whether the spoken article belongs to the task.
+bool ArticleCounts(const TypingSettings& settings, bool noiseFlag);
+
+// The spoken text of an entry: field 5 trimmed, double blanks made single.
+QString SpokenText(const QString& germanWord);
+// The recordings of the spoken text: one file for the whole text from
+// "sprache" (first in its initial letter's folder), else one per word, each
+// from "pronomen" or else "sprache". Words without a recording are left out.
+QStringList SpeechSequence(const QString& spokenText);
+// Which recording plays first and which one follows it.
+struct SpeechStart {
+    int play = -1;  // index into the sequence, -1: nothing
+    int next = 0;   // the next-part index after it
+};
+SpeechStart FirstSpeechPart(const QStringList& sequence, bool articleCounts);
+// A recording whose article is spoken after the noun ("Hund der.wav").
+bool HasTrailingArticle(const QString& recording);
+
+// Stepping: the previous entry stays at 0; the next one after the last is the
+// first again ("Liste beginnt von vorne"); after a shown solution the same
+// entry comes again.
+struct Step {
+    int position = 0;
+    bool restarted = false;
+};
+Step PreviousEntry(int position);
+Step NextEntry(int position, int count, bool solutionShown);
+
+// What the spell-out button spells by "Buchstabieren": the part [from, to).
+struct SpellRange {
+    int from = 0;
+    int to = 0;
+};
+SpellRange SpellRangeFor(int buchstabieren, int wordPartStart, int writePosition, int length);
+
+// The blinking word after a right answer: the letter effect of each frame
+// ("1" raised, "2" engraved, " " plain) and how long it stays.
+struct BlinkFrame {
+    QChar effect;
+    int ms = 0;
+};
+QVector<BlinkFrame> RightAnswerBlink();
