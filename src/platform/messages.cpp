@@ -18,6 +18,7 @@ QMessageBox::Icon ToQt(MessageIcon icon)
     case MessageIcon::Information: return QMessageBox::Information;
     case MessageIcon::Warning: return QMessageBox::Warning;
     case MessageIcon::Error: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
     default: return QMessageBox::NoIcon;
     }
 }
@@ -79,6 +80,11 @@ Answer Confirm(const QString& text)
 Answer AskYesNo(const QString& text, const QString& title)
 {
     return Run({title, text, MessageIcon::Warning, true}, false);
+}
+
+Answer AskQuestion(const QString& text, const QString& title)
+{
+    return Run({title, text, MessageIcon::Question, true}, false);
 }
 
 Answer AskOkCancel(const QString& text, const QString& title)

@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-enum class MessageIcon { None, Information, Warning, Error };
+enum class MessageIcon { None, Information, Warning, Error, Question };
 enum class Answer { Yes, No, Cancel, Ok };
 
 // A plain message box with the text and an OK button.
@@ -14,6 +14,8 @@ void ShowMessage(const QString& text, MessageIcon icon, const QString& title = Q
 Answer Confirm(const QString& text);
 // A question with Ja and Nein only (Nein is the default).
 Answer AskYesNo(const QString& text, const QString& title = QStringLiteral("Sicherheitsabfrage"));
+// A question with the question-mark icon, Ja and Nein (Nein is the default).
+Answer AskQuestion(const QString& text, const QString& title);
 // A warning with OK and Cancel (OK is the default); Ok or Cancel.
 Answer AskOkCancel(const QString& text, const QString& title);
 

@@ -34,3 +34,17 @@ TEST(Messages, OkCancelBoxAnswersWithTheButtonPressed)
         EXPECT_EQ(AskOkCancel("Text", "Warnung"), expected) << button;
     }
 }
+
+TEST(Messages, QuestionShowsTheQuestionIconWithJaAndNein)
+{
+    QTimer::singleShot(0, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->icon(), QMessageBox::Question);
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Frage"));
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == QStringLiteral("Ja"))
+                b->click();
+    });
+    EXPECT_EQ(AskQuestion("Wirklich verlassen?", "Frage"), Answer::Yes);
+}
