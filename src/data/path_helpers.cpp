@@ -115,9 +115,15 @@ bool FolderExists(const QString& path)
 
 QString UniqueFileName(const QString& folder, const QString& base, const QString& ext)
 {
+    return UniqueFileName(folder, base, ext, {});
+}
+
+QString UniqueFileName(const QString& folder, const QString& base, const QString& ext,
+                       const std::function<bool(const QString&)>& taken)
+{
     const QString f = ResolvePath(folder);
     QString candidate = f + base + ext;
-    for (int n = 1; Exists(candidate); ++n)
+    for (int n = 1; Exists(candidate) || (taken && taken(candidate)); ++n)
         candidate = f + base + QString::number(n) + ext;
     return candidate;
 }
@@ -135,9 +141,14 @@ QString RelativeTo(const QString& base, const QString& path)
 {
     if (!Exists(path) || base.isEmpty())
         return path;
-    if (path.size() < base.size() || !SamePath(path.left(base.size()), base))
+    if (!StartsWithPath(path, base))
         return path;
     return WithoutTrailingSeparator(path.mid(base.size()));
+}
+
+bool StartsWithPath(const QString& path, const QString& base)
+{
+    return path.size() >= base.size() && SamePath(path.left(base.size()), base);
 }
 
 bool SamePath(const QString& a, const QString& b)

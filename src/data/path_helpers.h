@@ -2,6 +2,7 @@
 // Path helpers. Paths are program paths: "\" and "/" are both separators and
 // name comparisons ignore case. Files are reached through NativePath.
 #include <QString>
+#include <functional>
 
 // Resolves a relative program path against the program folder: absolute paths
 // (see IsAbsolutePath) and paths holding two backslashes stay unchanged; else
@@ -29,11 +30,16 @@ bool FolderExists(const QString& path);
 // ResolvePath(folder) + base + ext, or base + "1", "2", ... + ext, the first
 // that does not exist.
 QString UniqueFileName(const QString& folder, const QString& base, const QString& ext);
+// As above, also skipping every name for which taken(name) is true.
+QString UniqueFileName(const QString& folder, const QString& base, const QString& ext,
+                       const std::function<bool(const QString&)>& taken);
 // Deletes every file matching pattern; true when at least one was deleted.
 bool DeleteMatching(const QString& pattern);
 // path without the leading base when it exists and starts with base (ignoring
 // case and the separator style); a trailing separator is dropped.
 QString RelativeTo(const QString& base, const QString& path);
+// path begins with the folder or path base (ignoring case and separator style).
+bool StartsWithPath(const QString& path, const QString& base);
 // Two program paths name the same place (case and separators ignored).
 bool SamePath(const QString& a, const QString& b);
 // Creates the folder and all missing parents.

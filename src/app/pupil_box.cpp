@@ -1,0 +1,105 @@
+#include "app/pupil_box.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+PupilBox::PupilBox(QWidget* parent) : QComboBox(parent)
+{
+    setObjectName(QStringLiteral("pupilBox"));
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setDuplicatesEnabled(true);
+    setMaxVisibleItems(20);
+}
+
+void PupilBox::Take()
+{
+    selection_.SetText(currentText());
+}
+
+void PupilBox::Show()
+{
+    const QSignalBlocker block(this);
+    QStringList items;
+    for (int i = 0; i < count(); ++i)
+        items.append(itemText(i));
+    if (items != selection_.Names()) {
+        clear();
+        addItems(selection_.Names());
+    }
+    const int i = findText(selection_.Text(), Qt::MatchFixedString);
+    setCurrentIndex(i);
+    setEditText(selection_.Text());
+}
+
+void PupilBox::Start()
+{
+    selection_.Start();
+    Show();
+}
+
+void PupilBox::SelectCurrentProfile()
+{
+    Take();
+    selection_.SelectCurrentProfile();
+}
+
+PupilSelection::Confirmed PupilBox::Confirm()
+{
+    busy_ = true;
+    Take();
+    const auto result = selection_.ConfirmPupilName();
+    Show();
+    busy_ = false;
+    return result;
+}
+
+void PupilBox::showPopup()
+{
+    if (!busy_) {
+        Take();
+        selection_.ReloadList();
+        Show();
+    }
+    QComboBox::showPopup();
+}
+
+void PupilBox::keyPressEvent(QKeyEvent* event)
+{
+    if (busy_) {
+        QComboBox::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (Confirm() == PupilSelection::Confirmed::Added) {
+            event->accept();
+            return;
+        }
+        break;
+    case Qt::Key_Delete: {
+        busy_ = true;
+        Take();
+        const bool consumed = selection_.DeletePupil();
+        if (consumed)
+            Show();
+        busy_ = false;
+        if (consumed) {
+            event->accept();
+            return;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+void PupilBox::focusOutEvent(QFocusEvent* event)
+{
+    QComboBox::focusOutEvent(event);
+    if (!busy_ && event->reason() != Qt::PopupFocusReason)
+        Confirm();
+}

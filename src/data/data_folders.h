@@ -1,0 +1,35 @@
+#pragma once
+// Where the pupil data lives: the usable-folder test, the data root taken from
+// "netzwerkpfad.txt", the local "protokoll" folder, and the shared documents
+// folder used when the program folder is read-only.
+#include <QString>
+
+// A folder is writable when it exists, is not marked read-only (no write
+// permission bit at all), holds no file marked read-only, and a sub-folder
+// "~abc" can be created in it (removed again at once).
+bool IsWritableFolder(const QString& folder);
+// A path is usable when a file or folder of that name exists and the folder
+// that holds it is writable.
+bool IsUsablePath(const QString& path);
+
+// The folder every user of the machine can write, below which the data root of
+// a read-only program folder is made: $LIRABO_SHARED_DOCUMENTS when set, else
+// /var/lib/lirabo when it exists or can be created, else the user's own data
+// folder (~/.local/share/lirabo).
+QString SharedDocumentsFolder();
+
+struct DataFolders {
+    QString dataRoot;            // with a trailing separator
+    QString currentProfilePath;
+    QString errorText;           // text of the error box to show; empty when fine
+};
+
+// Resolves the data root of ProgramFolder(): the
+// first line of "netzwerkpfad.txt", else "protokoll" when usable, else
+// <shared documents>/KORVANT/<program folder name>/protokoll/, made and filled
+// with copies of the program's "protokoll" files when it does not exist yet.
+DataFolders ResolveDataFolders();
+
+// Sets ProgramFolder, DataRoot and CurrentProfilePath and shows the error box
+// when the data folder is unusable.
+void SetUpDataFolders(const QString& programFolder);

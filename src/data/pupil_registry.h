@@ -1,0 +1,54 @@
+#pragma once
+// The pupil registry "namen.txt" in the data root: one line per pupil, name
+// "=" profile path. Lines without a name stay in the file but are not shown.
+// Names are compared without regard to case; the first matching line wins.
+//
+// Several workstations may share the data root, so every write re-reads the
+// file, applies the one change to what it finds there and writes the result
+// atomically: a pupil another workstation added a moment before is kept.
+#include <QString>
+#include <QStringList>
+
+class PupilRegistry {
+public:
+    // The registry of a missing, unreadable or empty file.
+    static const QString& DefaultLine();   // "Name=PROTOKOLL\JEDER.INI"
+    static QString FilePath();             // DataRoot + "namen.txt"
+
+    // Text before the first "=" (empty for a line without one); text after it.
+    static QString NameOfLine(const QString& line);
+    static QString ValueOfLine(const QString& line);
+
+    // Takes the lines of a registry; no line (or only blank ones) gives the
+    // default line.
+    void SetLines(const QStringList& lines);
+    const QStringList& Lines() const { return lines_; }
+
+    // Reads the file (the default when missing, unreadable or empty).
+    void Load();
+
+    // The non-empty names in file order.
+    QStringList Names() const;
+    // Index in Lines() of the first line with that name, or -1.
+    qsizetype IndexOfName(const QString& name) const;
+    bool Contains(const QString& name) const { return IndexOfName(name) >= 0; }
+    // The value of the first line with that name; a null string when none.
+    QString ValueOf(const QString& name) const;
+
+    // Adds "name=value" unless the file already holds the name, and writes.
+    // Returns the value now registered for the name (another workstation may
+    // have registered it first); Lines() becomes the merged registry. When the
+    // file exists but cannot be read it is not overwritten; the line is then
+    // only added in memory.
+    QString SaveAdding(const QString& name, const QString& value);
+    // Removes the first line with the name from the file; false when the
+    // registry could not be written (the file is then left as it was).
+    bool SaveRemoving(const QString& name);
+
+private:
+    // Re-reads the file for a write; false when it exists but is unreadable.
+    bool Reread();
+    bool Write() const;
+
+    QStringList lines_ = {DefaultLine()};
+};

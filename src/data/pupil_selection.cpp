@@ -1,0 +1,188 @@
+#include "data/pupil_selection.h"
+
+#include "data/path_helpers.h"
+#include "data/program_state.h"
+#include "data/pupil_profile.h"
+#include "platform/file_paths.h"
+#include "platform/messages.h"
+#include "platform/text_codec.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString kProtected = QStringLiteral("Name");
+
+} // namespace
+
+QString PupilSelection::StorableName(const QString& text)
+{
+    QString name = DecodeCp1252(EncodeCp1252(text.trimmed()));
+    name.replace(u'=', u'-');
+    return name;
+}
+
+qsizetype PupilSelection::IndexInList(const QString& name) const
+{
+    for (qsizetype i = 0; i < names_.size(); ++i)
+        if (names_[i].compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+void PupilSelection::LoadRegistry()
+{
+    registry_.Load();
+    names_ = registry_.Names();
+}
+
+void PupilSelection::SelectFirst()
+{
+    text_ = names_.isEmpty() ? QString() : names_.first();
+}
+
+void PupilSelection::SelectCurrentProfile()
+{
+    Program().currentProfilePath = PupilProfile::OfRegistryValue(registry_.ValueOf(text_)).Path();
+}
+
+void PupilSelection::Start()
+{
+    LoadRegistry();
+    SelectFirst();
+    SelectCurrentProfile();
+}
+
+PupilSelection::Confirmed PupilSelection::ConfirmPupilName()
+{
+    const QString name = StorableName(text_);
+    if (name.isEmpty()) {
+        ShowNote(QStringLiteral("Ein leerer Name ist nicht erlaubt!"));
+        SelectFirst();
+        return Confirmed::Empty;
+    }
+    qsizetype i = IndexInList(name);
+    if (i >= 0) {
+        text_ = names_[i];
+        return Confirmed::Known;
+    }
+    LoadRegistry();
+    text_ = name;
+    i = IndexInList(name);
+    if (i >= 0) {
+        text_ = names_[i];
+        return Confirmed::KnownAfterReload;
+    }
+    AddPupil(name);
+    return Confirmed::Added;
+}
+
+// A free profile name: jeder1.ini, jeder2.ini, ... that neither exists nor is
+// named by a registry line, created at once (as a copy of the shared profile,
+// or empty when that cannot be copied) so that two pupils never share one.
+QString PupilSelection::NewProfileFile() const
+{
+    const auto named = [this](const QString& candidate) {
+        const PupilProfile p(candidate);
+        for (const QString& line : registry_.Lines())
+            if (PupilProfile::OfRegistryValue(PupilRegistry::ValueOfLine(line)).SameAs(p))
+                return true;
+        return false;
+    };
+    QString file;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        file = UniqueFileName(DataRoot(), QStringLiteral("jeder"), QStringLiteral(".ini"), named);
+        const QString native = NativePath(file);
+        if (CopyFile(PupilProfile::Shared().Path(), file, false)) {
+            QFile::setPermissions(native, QFileInfo(native).permissions() | QFileDevice::WriteOwner);
+            return file;
+        }
+        if (QFileInfo::exists(native))
+            continue;   // another workstation took this name meanwhile
+        QFile empty(native);
+        if (empty.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return file;
+        if (!QFileInfo::exists(native))
+            return file;   // the data root cannot be written: INI writes will fail too
+    }
+    return file;
+}
+
+// The registry value of a new profile: relative to the program folder when
+// the data root lies inside it ("protokoll\jeder1.ini"), else
+// "Protokoll\" + the name in the data root. Stored with "\".
+QString PupilSelection::RegistryValueOf(const QString& profileFile) const
+{
+    QString value;
+    if (StartsWithPath(DataRoot(), ProgramFolder()) && StartsWithPath(profileFile, ProgramFolder()))
+        value = profileFile.mid(ProgramFolder().size());
+    else
+        value = QStringLiteral("Protokoll\\") + FileNamePart(profileFile);
+    value.replace(u'/', u'\\');
+    return value;
+}
+
+void PupilSelection::AddPupil(const QString& name)
+{
+    names_.append(name);
+    text_ = name;
+    const QString file = NewProfileFile();
+    const QString value = RegistryValueOf(file);
+    const QString registered = registry_.SaveAdding(name, value);
+    if (registered == value) {
+        Program().currentProfilePath = file;
+        return;
+    }
+    // Another workstation registered the same name a moment before: use its
+    // profile and give back the one made here.
+    QFile::remove(NativePath(file));
+    Program().currentProfilePath = PupilProfile::OfRegistryValue(registered).Path();
+}
+
+// The files of a deleted pupil are removed only when they are an INI profile
+// of that pupil alone: never the shared profile, never a profile that another
+// registry line still names, never a file that is no profile at all.
+bool PupilSelection::MayDeleteFilesOf(const QString& profileFile) const
+{
+    const PupilProfile profile(profileFile);
+    if (ExtensionPart(profileFile).compare(QLatin1String(".ini"), Qt::CaseInsensitive) != 0 ||
+        profile.IsShared())
+        return false;
+    for (const QString& line : registry_.Lines())
+        if (PupilProfile::OfRegistryValue(PupilRegistry::ValueOfLine(line)).SameAs(profile))
+            return false;
+    return true;
+}
+
+bool PupilSelection::DeletePupil()
+{
+    const QString name = text_;
+    if (name == kProtected || IndexInList(name) < 0)
+        return false;
+    if (Confirm(QStringLiteral("Sch\u00fcler ") + name + QStringLiteral(" l\u00f6schen?")) != Answer::Yes)
+        return false;
+    LoadRegistry();
+    if (!registry_.Contains(name)) {
+        ShowNote(QStringLiteral("Sch\u00fcler ") + name + QStringLiteral(" war bereits gel\u00f6scht!"));
+        SelectFirst();
+        return true;
+    }
+    const QString profile = PupilProfile::OfRegistryValue(registry_.ValueOf(name)).Path();
+    if (registry_.SaveRemoving(name) && MayDeleteFilesOf(profile))
+        for (const QString& file : PupilProfile(profile).Files())
+            QFile::remove(NativePath(file));
+    names_ = registry_.Names();
+    SelectFirst();
+    return true;
+}
+
+void PupilSelection::ReloadList()
+{
+    LoadRegistry();
+    const qsizetype i = IndexInList(text_);
+    if (i >= 0)
+        text_ = names_[i];
+    else
+        SelectFirst();
+}

@@ -1,0 +1,57 @@
+#pragma once
+// What the pupil box does, without the widget: the names of the registry, the
+// text in the box, choosing the current profile, and adding and deleting
+// pupils. The pupil box (app/pupil_box.h) shows this state and forwards its
+// keys; tests drive it directly.
+#include "data/pupil_registry.h"
+
+#include <QString>
+#include <QStringList>
+
+class PupilSelection {
+public:
+    enum class Confirmed {
+        Empty,          // empty text: the note was shown, the first name put back
+        Known,          // the name was in the list
+        KnownAfterReload, // another workstation had added it
+        Added,          // a new pupil was added
+    };
+
+    const QStringList& Names() const { return names_; }
+    const QString& Text() const { return text_; }
+    void SetText(const QString& text) { text_ = text; }
+    PupilRegistry& Registry() { return registry_; }
+
+    // Reads the registry and takes its names (the text is left as it is).
+    void LoadRegistry();
+    // Puts the first name into the box (empty when there is none).
+    void SelectFirst();
+    // CurrentProfilePath := the profile of the name in the box (the shared
+    // profile when the registry does not know the name).
+    void SelectCurrentProfile();
+    // What the main window does when it is shown.
+    void Start();
+
+    // The box lost the focus or Enter was pressed.
+    Confirmed ConfirmPupilName();
+    // Delete pressed in the box; true when the key press is consumed.
+    bool DeletePupil();
+    // The list is dropped down: re-read, keep the text when still listed.
+    void ReloadList();
+
+    // The name as the registry can store it: blanks at both ends removed,
+    // characters that Windows-1252 lacks shown as "?", and "=" (which would
+    // end the name in the file) replaced by "-".
+    static QString StorableName(const QString& text);
+
+private:
+    qsizetype IndexInList(const QString& name) const;
+    void AddPupil(const QString& name);
+    QString NewProfileFile() const;
+    QString RegistryValueOf(const QString& profileFile) const;
+    bool MayDeleteFilesOf(const QString& profileFile) const;
+
+    PupilRegistry registry_;
+    QStringList names_;
+    QString text_;
+};
