@@ -21,3 +21,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   $SUDO apt-get update -q
   $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
+# The shared documents folder: pupil data of a program folder that is
+# read-only goes below it, so every user of the machine may write there.
+if [ ! -d /var/lib/lirabo ]; then
+  $SUDO install -d -m 0777 /var/lib/lirabo
+fi
