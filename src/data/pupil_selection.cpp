@@ -7,6 +7,7 @@
 #include "platform/messages.h"
 #include "platform/text_codec.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -114,9 +115,14 @@ QString PupilSelection::NewProfileFile() const
 // "Protokoll\" + the name in the data root. Stored with "\".
 QString PupilSelection::RegistryValueOf(const QString& profileFile) const
 {
+    // Compared in their cleaned native forms, so that ".." steps cannot
+    // make a folder outside look inside.
+    const auto clean = [](const QString& p) { return QDir::cleanPath(NativePath(p)); };
+    const QString program = clean(ProgramFolder()) + u'/';
+    const QString file = clean(profileFile);
     QString value;
-    if (StartsWithPath(DataRoot(), ProgramFolder()) && StartsWithPath(profileFile, ProgramFolder()))
-        value = profileFile.mid(ProgramFolder().size());
+    if (StartsWithPath(clean(DataRoot()) + u'/', program) && StartsWithPath(file, program))
+        value = file.mid(program.size());
     else
         value = QStringLiteral("Protokoll\\") + FileNamePart(profileFile);
     value.replace(u'/', u'\\');

@@ -1,0 +1,126 @@
+#include "app/pupil_box.h"
+#include "data/program_state.h"
+#include "platform/messages.h"
+#include "support/qt_printers.h"
+#include "support/temp_program.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A shown pupil box with the keyboard focus, next to a second widget that can
+// take the focus away.
+class PupilBoxTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        prog.Write("protokoll/jeder.ini", "");
+        prog.Write("protokoll/namen.txt", "Name=PROTOKOLL\\JEDER.INI\r\nAnna=protokoll\\anna.ini\r\n");
+        prog.Write("protokoll/anna.ini", "");
+        SetMessageHook([this](const MessageRequest& r) {
+            boxes.append(r.text);
+            return r.question ? Answer::Yes : Answer::Ok;
+        });
+        box = new PupilBox(&window);
+        other = new QLineEdit(&window);
+        other->move(0, 40);
+        window.show();
+        box->Start();
+        Focus(box);
+    }
+    void TearDown() override { SetMessageHook({}); }
+
+    void Focus(QWidget* w)
+    {
+        QApplication::setActiveWindow(&window);
+        w->setFocus(Qt::OtherFocusReason);
+        QApplication::processEvents();
+    }
+    // Keys go where the application sends them: to the focus widget.
+    void Key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    void TypeText(const QString& text)
+    {
+        box->lineEdit()->selectAll();
+        QTest::keyClicks(QApplication::focusWidget(), text);
+    }
+    QStringList Items() const
+    {
+        QStringList items;
+        for (int i = 0; i < box->count(); ++i)
+            items.append(box->itemText(i));
+        return items;
+    }
+
+    TempProgram prog;
+    QWidget window;
+    PupilBox* box = nullptr;
+    QLineEdit* other = nullptr;
+    QStringList boxes;
+};
+
+} // namespace
+
+TEST_F(PupilBoxTest, StartShowsTheRegistry)
+{
+    EXPECT_EQ(Items(), QStringList({"Name", "Anna"}));
+    EXPECT_EQ(box->currentText(), "Name");
+    EXPECT_EQ(CurrentProfilePath(), DataRoot() + "JEDER.INI");
+}
+
+TEST_F(PupilBoxTest, EnterAddsANewPupil)
+{
+    TypeText("Carla");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Items(), QStringList({"Name", "Anna", "Carla"}));
+    EXPECT_EQ(box->currentText(), "Carla");
+    EXPECT_EQ(CurrentProfilePath(), DataRoot() + "jeder1.ini");
+    EXPECT_EQ(prog.Read("protokoll/namen.txt"),
+              "Name=PROTOKOLL\\JEDER.INI\r\nAnna=protokoll\\anna.ini\r\nCarla=protokoll\\jeder1.ini\r\n");
+    // Enter on the known name adds nothing.
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Items().size(), 3);
+}
+
+TEST_F(PupilBoxTest, LeavingTheBoxConfirms)
+{
+    TypeText("  ");
+    Focus(other);
+    EXPECT_EQ(boxes, QStringList({"Ein leerer Name ist nicht erlaubt!"}));
+    EXPECT_EQ(box->currentText(), "Name");
+
+    Focus(box);
+    TypeText("anna");
+    Focus(other);
+    EXPECT_EQ(box->currentText(), "Anna");
+    EXPECT_EQ(Items().size(), 2);
+}
+
+TEST_F(PupilBoxTest, DeleteKey)
+{
+    box->setCurrentIndex(1);
+    box->lineEdit()->setCursorPosition(0);
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(boxes, QStringList({QString::fromUtf8("Schüler Anna löschen?")}));
+    EXPECT_EQ(Items(), QStringList({"Name"}));
+    EXPECT_EQ(box->currentText(), "Name");
+    EXPECT_FALSE(QFile::exists(prog.Path("protokoll/anna.ini")));
+
+    // On "Name" the key edits the text as usual.
+    box->lineEdit()->setCursorPosition(0);
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(box->currentText(), "ame");
+    EXPECT_EQ(boxes.size(), 1);
+}
+
+TEST_F(PupilBoxTest, DroppingDownReloads)
+{
+    prog.Write("protokoll/namen.txt", "Name=PROTOKOLL\\JEDER.INI\r\nBen=b.ini\r\n");
+    box->setCurrentIndex(1);   // Anna, gone from the file
+    box->showPopup();
+    EXPECT_EQ(Items(), QStringList({"Name", "Ben"}));
+    EXPECT_EQ(box->currentText(), "Name");
+    box->hidePopup();
+}
