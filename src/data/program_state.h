@@ -8,6 +8,7 @@ struct ProgramState {
     QString programFolder;                                     // folder of the executable
     QString dataRoot;                                          // pupil registry, profiles, results
     QString currentProfilePath = QStringLiteral("protokoll\\jeder.ini");
+    QString currentPupilName;   // the name in the pupil box that chose currentProfilePath
     bool swissMode = false;
     bool coverBackground = true;
     bool startOnListChoice = true;
@@ -19,6 +20,7 @@ ProgramState& Program();
 inline const QString& ProgramFolder() { return Program().programFolder; }
 inline const QString& DataRoot() { return Program().dataRoot; }
 inline const QString& CurrentProfilePath() { return Program().currentProfilePath; }
+inline const QString& CurrentPupilName() { return Program().currentPupilName; }
 inline bool SwissMode() { return Program().swissMode; }
 inline bool CoverBackground() { return Program().coverBackground; }
 inline bool StartOnListChoice() { return Program().startOnListChoice; }

@@ -46,6 +46,7 @@ void PupilSelection::SelectFirst()
 void PupilSelection::SelectCurrentProfile()
 {
     Program().currentProfilePath = PupilProfile::OfRegistryValue(registry_.ValueOf(text_)).Path();
+    Program().currentPupilName = text_;
 }
 
 void PupilSelection::Start()
@@ -136,6 +137,7 @@ void PupilSelection::AddPupil(const QString& name)
     const QString file = NewProfileFile();
     const QString value = RegistryValueOf(file);
     const QString registered = registry_.SaveAdding(name, value);
+    Program().currentPupilName = name;
     if (registered == value) {
         Program().currentProfilePath = file;
         return;
