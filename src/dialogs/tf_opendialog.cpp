@@ -3,6 +3,7 @@
 #include "data/path_helpers.h"
 #include "data/program_state.h"
 #include "dialogs/file_mask.h"
+#include "dialogs/modal_run.h"
 #include "platform/file_paths.h"
 #include "platform/messages.h"
 
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
@@ -181,7 +181,8 @@ TF_opendialog::TF_opendialog(QWidget* parent) : QDialog(parent)
 
 int TF_opendialog::Execute()
 {
-    return exec();
+    FormActivate();
+    return RunModal(*this);
 }
 
 void TF_opendialog::SetTypeEntries(const QStringList& entries, int shown)
@@ -204,13 +205,6 @@ QString TF_opendialog::RootPath() const
 QString TF_opendialog::StatusText() const
 {
     return statusLabel_->text();
-}
-
-void TF_opendialog::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormActivate();
 }
 
 void TF_opendialog::reject()

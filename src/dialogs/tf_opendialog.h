@@ -33,7 +33,8 @@ public:
     QString fileMask;     // one mask or a list ("*.jpg,*.gif"); empty: "*.*"
     QString chosenFile;   // in: the file to preselect; out: the chosen file
 
-    // Shows the dialog modally; 1 for "Öffnen", 2 for "Abbrechen" or Escape.
+    // Fills the dialog from the values (FormActivate) and shows it modally
+    // through RunModal; 1 for "Öffnen", 2 for "Abbrechen" or Escape.
     int Execute();
 
     // Chooses an entry of the type box without changing the mask (callers
@@ -44,8 +45,8 @@ public:
     QString CurrentFolder() const { return currentFolder_; }
     QString StatusText() const;
 
-    // Fills tree and list from the values; runs when the dialog is shown and
-    // may be called directly (tests drive the dialog without showing it).
+    // Fills tree and list from the values (tests call it and then drive the
+    // dialog without showing it).
     void FormActivate();
 
     // The widgets, named as on the form.
@@ -66,7 +67,6 @@ protected:
     // The type box entries; the list chooser starts on "alle Dateien (*.*)".
     void SetTypeEntries(const QStringList& entries, int shown);
 
-    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -2,6 +2,7 @@
 
 #include "data/path_helpers.h"
 #include "dialogs/letter_group_choice.h"
+#include "dialogs/modal_run.h"
 #include "platform/text_codec.h"
 #include "sound/spelling.h"
 
@@ -11,7 +12,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 TForm_lautauswahl::TForm_lautauswahl(QWidget* parent) : QDialog(parent)
@@ -36,6 +36,7 @@ TForm_lautauswahl::TForm_lautauswahl(QWidget* parent) : QDialog(parent)
             consonantGrid->addWidget(new QLabel(QStringLiteral("am Wortanfang"), consonants), row, 1);
     }
     consonantGrid->setColumnStretch(1, 1);
+    consonantGrid->setRowStretch(consonantOrder.size(), 1);
 
     auto* diphthongs = new QGroupBox(QStringLiteral("Diphtonge"), this);
     auto* diphthongColumn = new QVBoxLayout(diphthongs);
@@ -74,11 +75,10 @@ QCheckBox* TForm_lautauswahl::AddBox(const QString& group, QWidget* parent)
     return box;
 }
 
-void TForm_lautauswahl::showEvent(QShowEvent* event)
+int TForm_lautauswahl::Execute()
 {
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
+    FormShow();
+    return RunModal(*this);
 }
 
 void TForm_lautauswahl::FormShow()

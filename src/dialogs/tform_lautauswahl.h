@@ -12,8 +12,10 @@ class TForm_lautauswahl : public QDialog {
 public:
     explicit TForm_lautauswahl(QWidget* parent = nullptr);
 
+    // FormShow, then the dialog runs modally (through RunModal).
+    int Execute();
     // Reads the file into the boxes; a missing or unreadable file leaves the
-    // boxes as they are. Runs when the dialog is shown.
+    // boxes as they are.
     void FormShow();
     // Writes the checked groups in file order (write errors are ignored) and
     // closes with Accepted.
@@ -22,9 +24,6 @@ public:
     QCheckBox* Box(const QString& group) const { return boxes_.value(group); }
     QPushButton* B_ok = nullptr;
     QPushButton* B_abbruch = nullptr;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     QCheckBox* AddBox(const QString& group, QWidget* parent);

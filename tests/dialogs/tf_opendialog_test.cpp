@@ -120,6 +120,7 @@ TEST_F(ListChooser, AClickOnARefusedFolderMovesNeitherCurrentNorSelection)
 {
     MessageLog messages;
     dialog.fileMask = "*.txt";
+    dialog.FormActivate();
     dialog.show();
     const QModelIndex bilder = Child(Top(), "bilder");
     QTest::mouseClick(dialog.TV->viewport(), Qt::LeftButton, {}, dialog.TV->visualRect(bilder).center());
