@@ -1,0 +1,365 @@
+// Checks the sample content that the build writes into the program folder:
+// every list loads, and every picture, recording, noise, letter sound,
+// feedback sound, symbol, table, font and help page that the lists and the
+// program name exists and decodes. Skipped when the build makes no content.
+#include "controls/picture.h"
+#include "data/path_helpers.h"
+#include "data/program_state.h"
+#include "data/text_helpers.h"
+#include "platform/color_text.h"
+#include "platform/file_paths.h"
+#include "platform/ini_file.h"
+#include "platform/text_codec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QImage>
+#include <QPainter>
+#include <QSet>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+// What the check needs to know of a WAV file.
+struct WavFacts {
+    int channels = 0;
+    int rate = 0;
+    int bits = 0;
+    double seconds = 0;
+    double peak = 0;   // 0..1
+};
+
+// RIFF WAVE PCM with a "fmt " and a "data" chunk, as the program's sound
+// player reads it; nothing when the file is no such WAV.
+std::optional<WavFacts> ReadWav(const QString& programPath)
+{
+    QFile f(NativePath(ResolvePath(programPath)));
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray b = f.readAll();
+    if (b.size() < 44 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE")
+        return std::nullopt;
+    auto u16 = [&](qsizetype at) { return qFromLittleEndian<quint16>(b.constData() + at); };
+    auto u32 = [&](qsizetype at) { return qFromLittleEndian<quint32>(b.constData() + at); };
+    WavFacts w;
+    qsizetype dataAt = -1, dataSize = 0;
+    for (qsizetype at = 12; at + 8 <= b.size();) {
+        const QByteArray id = b.mid(at, 4);
+        const qsizetype size = u32(at + 4);
+        if (id == "fmt " && size >= 16 && at + 24 <= b.size()) {
+            if (u16(at + 8) != 1)
+                return std::nullopt;
+            w.channels = u16(at + 10);
+            w.rate = int(u32(at + 12));
+            w.bits = u16(at + 22);
+        } else if (id == "data") {
+            dataAt = at + 8;
+            dataSize = qMin(size, b.size() - dataAt);
+        }
+        at += 8 + size + (size & 1);
+    }
+    if (dataAt < 0 || w.channels != 1 || w.bits != 16 || w.rate <= 0)
+        return std::nullopt;
+    for (qsizetype i = 0; i + 1 < dataSize; i += 2)
+        w.peak = qMax(w.peak, std::abs(double(qint16(u16(dataAt + i)))) / 32768.0);
+    w.seconds = double(dataSize / 2) / w.rate;
+    return w;
+}
+
+QStringList Lines(const QString& programPath)
+{
+    ReadStatus status;
+    const QStringList lines = ReadTextLines(ResolvePath(programPath), &status);
+    EXPECT_EQ(status, ReadStatus::Ok) << programPath.toStdString();
+    return lines;
+}
+
+QStringList FilesIn(const QString& programFolder, const QString& pattern)
+{
+    return QDir(NativePath(ResolvePath(programFolder)))
+        .entryList({pattern}, QDir::Files, QDir::Name);
+}
+
+class ContentCheck : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+#ifndef LIRABO_WITH_CONTENT
+        GTEST_SKIP() << "built without the sample content";
+#endif
+        saved_ = Program();
+        active_ = true;
+        Program().programFolder = QStringLiteral(LIRABO_PROGRAM_DIR) + u'/';
+        Program().dataRoot = Program().programFolder + QStringLiteral("protokoll/");
+    }
+    void TearDown() override
+    {
+        if (active_)
+            Program() = saved_;
+    }
+
+    // A recording the program plays: a 16-bit mono WAV that sounds and does
+    // not clip.
+    static void ExpectRecording(const QString& path, double maxSeconds = 10)
+    {
+        const auto wav = ReadWav(path);
+        ASSERT_TRUE(wav.has_value()) << "no valid WAV: " << path.toStdString();
+        EXPECT_EQ(wav->rate, 22050) << path.toStdString();
+        EXPECT_GT(wav->seconds, 0.05) << path.toStdString();
+        EXPECT_LT(wav->seconds, maxSeconds) << path.toStdString();
+        EXPECT_GT(wav->peak, 0.1) << "silent: " << path.toStdString();
+        EXPECT_LT(wav->peak, 0.99) << "clips: " << path.toStdString();
+    }
+
+    // A word picture, loaded by the program's picture loader.
+    static void ExpectPicture(const QString& path)
+    {
+        Picture picture;
+        ASSERT_TRUE(picture.Load(path)) << "no picture: " << path.toStdString();
+        EXPECT_EQ(picture.Kind(), PictureKind::Bitmap) << path.toStdString();
+        EXPECT_EQ(picture.NaturalSize(), QSize(256, 256)) << path.toStdString();
+        ASSERT_TRUE(picture.HasAlpha()) << path.toStdString();
+        EXPECT_EQ(qAlpha(picture.Image().pixel(0, 0)), 0) << "background not transparent: " << path.toStdString();
+    }
+
+    ProgramState saved_;
+    bool active_ = false;
+};
+
+// Fields of a list row as the program's list format has them.
+struct Row {
+    QString picture, speech, noise, word;
+};
+
+QList<Row> LoadList(const QString& path)
+{
+    const QStringList lines = Lines(path);
+    EXPECT_GE(lines.size(), 3) << path.toStdString();
+    EXPECT_FALSE(lines.value(0).isEmpty()) << "no title: " << path.toStdString();
+    QList<Row> rows;
+    for (int i = 2; i < lines.size(); ++i) {
+        const QStringList f = lines[i].split(u';');
+        EXPECT_EQ(f.size(), 6) << lines[i].toStdString();
+        if (f.size() == 6)
+            rows << Row{f[2], f[3], f[4], f[5]};
+    }
+    return rows;
+}
+
+TEST_F(ContentCheck, ListsNameExistingPicturesRecordingsAndNoises)
+{
+    const QStringList lists = FilesIn(QStringLiteral("listen"), QStringLiteral("*.txt"));
+    EXPECT_TRUE(lists.contains(QStringLiteral("standard.txt")));
+    EXPECT_GE(lists.size(), 9);
+    QSet<QString> nouns;
+    int noises = 0;
+    for (const QString& name : lists) {
+        const QList<Row> rows = LoadList(QStringLiteral("listen\\") + name);
+        EXPECT_GE(rows.size(), 10) << name.toStdString();
+        for (const Row& r : rows) {
+            SCOPED_TRACE(r.word.toStdString());
+            ExpectPicture(r.picture);
+            ExpectRecording(r.speech);
+            if (!r.noise.isEmpty()) {
+                ExpectRecording(r.noise);
+                ++noises;
+            }
+            if (!ArticleOf(r.word).isEmpty())
+                nouns.insert(r.word);
+        }
+    }
+    EXPECT_GE(nouns.size(), 150);
+    EXPECT_GE(noises, 30);
+}
+
+// The spoken-word look-up finds every word of every list: a noun alone in
+// "sprache" (by its first letter) with its article in "pronomen", or the whole
+// text in "sprache".
+TEST_F(ContentCheck, SpokenWordLookUpFindsEveryWord)
+{
+    for (const QString& name : FilesIn(QStringLiteral("listen"), QStringLiteral("*.txt")))
+        for (const Row& r : LoadList(QStringLiteral("listen\\") + name)) {
+            SCOPED_TRACE(r.word.toStdString());
+            const QString whole = SoundFileOfWord(r.word, QStringLiteral("sprache"), true);
+            if (!whole.isEmpty()) {
+                ExpectRecording(whole);
+                continue;
+            }
+            const QString article = ArticleOf(r.word);
+            ASSERT_FALSE(article.isEmpty());
+            ExpectRecording(SoundFileOfWord(article, QStringLiteral("pronomen"), false));
+            ExpectRecording(SoundFileOfWord(WithoutArticle(r.word), QStringLiteral("sprache"), true));
+        }
+    for (const QString& article : ArticleList())
+        ExpectRecording(QStringLiteral("Artikel\\") + article + QStringLiteral(".wav"));
+}
+
+TEST_F(ContentCheck, LetterNamesAndLetterSounds)
+{
+    QStringList units;
+    for (char c = 'a'; c <= 'z'; ++c)
+        units << QString(QLatin1Char(c));
+    units << QStringLiteral("ae") << QStringLiteral("oe") << QStringLiteral("ue") << QStringLiteral("Sz")
+          << QStringLiteral("punkt") << QStringLiteral("komma") << QStringLiteral("fragezeichen")
+          << QStringLiteral("ausrufezeichen") << QStringLiteral("bindestrich") << QStringLiteral("doppelpunkt");
+    for (const QString& u : units) {
+        ExpectRecording(QStringLiteral("ABC\\w\\") + u + QStringLiteral("_.wav"));
+        ExpectRecording(QStringLiteral("ABC\\Lautiert\\") + u + QStringLiteral("_.wav"));
+    }
+    const QStringList soundsOnly = {
+        QStringLiteral("s_ende"), QStringLiteral("st_vorne"), QStringLiteral("sp_vorne"),
+        QStringLiteral("ch"),     QStringLiteral("ck"),       QStringLiteral("pf"),
+        QStringLiteral("ph"),     QStringLiteral("qu"),       QStringLiteral("sch"),
+        QStringLiteral("tz"),     QStringLiteral("ai"),       QStringLiteral("au"),
+        QStringLiteral("äu"),     QStringLiteral("ei"),       QStringLiteral("eu"),
+        QStringLiteral("ie"),     QStringLiteral("oi")};
+    for (const QString& u : soundsOnly)
+        ExpectRecording(QStringLiteral("ABC\\Lautiert\\") + u + QStringLiteral("_.wav"));
+    // A letter sound is not the letter's name.
+    EXPECT_NE(ReadWav(QStringLiteral("ABC\\w\\m_.wav"))->seconds,
+              ReadWav(QStringLiteral("ABC\\Lautiert\\m_.wav"))->seconds);
+}
+
+TEST_F(ContentCheck, FeedbackSoundsAreShort)
+{
+    QStringList names = {QStringLiteral("gewonnen"), QStringLiteral("verloren"), QStringLiteral("holz"),
+                         QStringLiteral("zeilenende"), QStringLiteral("grossschreiben"),
+                         QStringLiteral("kleinschreiben")};
+    for (const QChar c : QStringLiteral("'%!()?=\",.:;+- "))
+        names << QStringLiteral("#%1").arg(c.unicode());
+    for (const QString& n : names)
+        ExpectRecording(QStringLiteral("fun\\") + n + QStringLiteral(".wav"), 1.0);
+    for (const QString folder : {QStringLiteral("fun\\positiv"), QStringLiteral("fun\\negativ")}) {
+        const QStringList files = FilesIn(folder, QStringLiteral("*.wav"));
+        EXPECT_GE(files.size(), 3) << folder.toStdString();
+        for (const QString& f : files)
+            ExpectRecording(folder + u'\\' + f, 1.0);
+    }
+    const auto empty = ReadWav(QStringLiteral("intern\\leersound.wav"));
+    ASSERT_TRUE(empty.has_value());
+    EXPECT_GT(empty->seconds, 0.1);
+}
+
+// Praise and hint tables: three recordings and three texts a row.
+TEST_F(ContentCheck, PraiseAndHintTablesWithTheirVoices)
+{
+    for (const auto& [file, minRows, maxRows] :
+         {std::tuple{QStringLiteral("intern\\motiv.txt"), 8, 100},
+          std::tuple{QStringLiteral("intern\\hinweis.txt"), 6, 6}}) {
+        const QStringList lines = Lines(file);
+        ASSERT_GE(lines.size(), 2);
+        const int rows = int(lines.size()) - 2;
+        EXPECT_GE(rows, minRows) << file.toStdString();
+        EXPECT_LE(rows, maxRows) << file.toStdString();
+        for (int i = 2; i < lines.size(); ++i) {
+            const QStringList f = lines[i].split(u';');
+            ASSERT_EQ(f.size(), 6) << lines[i].toStdString();
+            for (int voice = 0; voice < 3; ++voice) {
+                ExpectRecording(f[voice]);
+                EXPECT_FALSE(f[3 + voice].isEmpty());
+            }
+            // The three voices differ.
+            EXPECT_NE(QFile(NativePath(ResolvePath(f[0]))).size(), QFile(NativePath(ResolvePath(f[1]))).size());
+        }
+    }
+}
+
+TEST_F(ContentCheck, ProgramTables)
+{
+    const QStringList groups = {QStringLiteral("ch"), QStringLiteral("ck"), QStringLiteral("pf"),
+                                QStringLiteral("ph"), QStringLiteral("qu"), QStringLiteral("sch"),
+                                QStringLiteral("sp"), QStringLiteral("st"), QStringLiteral("tz"),
+                                QStringLiteral("ai"), QStringLiteral("au"), QStringLiteral("äu"),
+                                QStringLiteral("ei"), QStringLiteral("eu"), QStringLiteral("ie"),
+                                QStringLiteral("oi")};
+    const QStringList chosen = Lines(QStringLiteral("intern\\lautauswahl.txt"));
+    EXPECT_FALSE(chosen.isEmpty());
+    for (const QString& g : chosen)
+        EXPECT_TRUE(groups.contains(g)) << g.toStdString();
+
+    const QStringList colors = Lines(QStringLiteral("intern\\colors.txt"));
+    ASSERT_EQ(colors.size(), 16);
+    for (const QString& c : colors)
+        EXPECT_TRUE(ColorFromText(c).has_value()) << c.toStdString();
+
+    const QString standard = ResolvePath(QStringLiteral("intern\\standard.ini"));
+    EXPECT_TRUE(Ini::SectionNames(standard).contains(QStringLiteral("Hören und Schreiben ")));
+    EXPECT_EQ(Ini::ReadInt(standard, QStringLiteral("Lautierübung"), QStringLiteral("Stimme"), 0), 3);
+
+    const QString info = ResolvePath(QStringLiteral("intern\\lirabo.txt"));
+    for (int i = 1; i <= 7; ++i)
+        EXPECT_FALSE(Ini::ReadString(info, QStringLiteral("Info"), QString::number(i), QString()).isEmpty());
+
+    const QString profile = ResolvePath(QStringLiteral("protokoll\\jeder.ini"));
+    EXPECT_TRUE(FileExists(profile));
+    EXPECT_TRUE(FileExists(ResolvePath(
+        QStringLiteral("listen\\") +
+        Ini::ReadString(profile, QStringLiteral("Sound-Memory"), QStringLiteral("Dateiname"), QString()))));
+    EXPECT_TRUE(Lines(QStringLiteral("protokoll\\namen.txt")).value(0).startsWith(QStringLiteral("Name=")));
+}
+
+// Every picture of the user interface that the program names, as a vector
+// picture that draws something.
+TEST_F(ContentCheck, SymbolsOfTheUserInterface)
+{
+    const QStringList symbols = {
+        QStringLiteral("links.wmf"),    QStringLiteral("rechts.wmf"),    QStringLiteral("ende.wmf"),
+        QStringLiteral("endep.wmf"),    QStringLiteral("Ende.wmf"),      QStringLiteral("start.emf"),
+        QStringLiteral("startdown.emf"), QStringLiteral("stop.wmf"),     QStringLiteral("ABC.wmf"),
+        QStringLiteral("A.wmf"),        QStringLiteral("rettung.emf"),   QStringLiteral("rettung1.emf"),
+        QStringLiteral("rettung2.emf"), QStringLiteral("b104.wmf"),      QStringLiteral("b105.wmf"),
+        QStringLiteral("b106.wmf"),     QStringLiteral("b107.wmf"),      QStringLiteral("b108.wmf"),
+        QStringLiteral("b109.wmf"),     QStringLiteral("KV3.wmf"),       QStringLiteral("KV3_1.wmf"),
+        QStringLiteral("urkunde.wmf"),  QStringLiteral("stapel2.wmf"),   QStringLiteral("stapel4.wmf"),
+        QStringLiteral("memory\\rueck2.wmf"), QStringLiteral("memory\\rueck4.wmf")};
+    for (const QString& name : symbols) {
+        SCOPED_TRACE(name.toStdString());
+        Picture picture;
+        ASSERT_TRUE(picture.Load(QStringLiteral("fun\\") + name));
+        ASSERT_EQ(picture.Kind(), PictureKind::Metafile);
+        EXPECT_EQ(picture.Vector()->Format(),
+                  name.endsWith(QStringLiteral(".emf")) ? MetafileFormat::Emf : MetafileFormat::Wmf);
+        QImage image(120, 120, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            picture.Draw(painter, QRectF(0, 0, 120, 120));
+        }
+        int drawn = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                drawn += qAlpha(image.pixel(x, y)) > 0;
+        EXPECT_GT(drawn, 120 * 120 / 5);
+    }
+    // The card back chooser offers the folder's pictures.
+    EXPECT_GE(FilesIn(QStringLiteral("fun\\memory"), QStringLiteral("*.wmf")).size(), 2);
+}
+
+TEST_F(ContentCheck, SchoolFontIsInstalledUnderItsName)
+{
+    const QStringList fonts = FilesIn(QStringLiteral("TTF"), QStringLiteral("*.ttf"));
+    ASSERT_FALSE(fonts.isEmpty());
+    const int id = QFontDatabase::addApplicationFont(NativePath(ResolvePath(QStringLiteral("TTF\\") + fonts[0])));
+    ASSERT_GE(id, 0);
+    EXPECT_TRUE(QFontDatabase::applicationFontFamilies(id).contains(QStringLiteral("KV_Druckschrift")));
+    QFontDatabase::removeApplicationFont(id);
+}
+
+TEST_F(ContentCheck, HelpPagesOfEveryExercise)
+{
+    for (const QString& page :
+         {QStringLiteral("Html\\LRB Programm 1.html"), QStringLiteral("Html\\LRB Programm 2.html"),
+          QStringLiteral("Html\\LRB Programm 3.html"), QStringLiteral("Html\\LRB Programm 4.html"),
+          QStringLiteral("Html\\LRB Programm 5 und 6.html"), QStringLiteral("html\\index.htm")}) {
+        QFile f(NativePath(ResolvePath(page)));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << page.toStdString();
+        EXPECT_TRUE(f.readAll().contains("<title>")) << page.toStdString();
+    }
+}
+
+} // namespace
