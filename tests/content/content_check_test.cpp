@@ -6,6 +6,7 @@
 #include "data/path_helpers.h"
 #include "data/program_state.h"
 #include "data/text_helpers.h"
+#include "data/word_list.h"
 #include "platform/color_text.h"
 #include "platform/file_paths.h"
 #include "platform/ini_file.h"
@@ -21,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -131,46 +133,45 @@ protected:
     bool active_ = false;
 };
 
-// Fields of a list row as the program's list format has them.
-struct Row {
-    QString picture, speech, noise, word;
-};
-
-QList<Row> LoadList(const QString& path)
+// A list loaded by the program's loader, in exercise mode as the exercises
+// load it; the list must have a title and every row its six fields.
+std::unique_ptr<tmoiel> LoadList(const QString& path)
 {
-    const QStringList lines = Lines(path);
-    EXPECT_GE(lines.size(), 3) << path.toStdString();
-    EXPECT_FALSE(lines.value(0).isEmpty()) << "no title: " << path.toStdString();
-    QList<Row> rows;
-    for (int i = 2; i < lines.size(); ++i) {
-        const QStringList f = lines[i].split(u';');
-        EXPECT_EQ(f.size(), 6) << lines[i].toStdString();
-        if (f.size() == 6)
-            rows << Row{f[2], f[3], f[4], f[5]};
-    }
-    return rows;
+    std::unique_ptr<tmoiel> list;
+    EXPECT_TRUE(Load(list, path, true)) << path.toStdString();
+    if (!list)
+        return std::make_unique<tmoiel>();
+    EXPECT_FALSE(list->title.isEmpty()) << "no title: " << path.toStdString();
+    EXPECT_EQ(list->Count(), Lines(path).size() - 2) << "rows dropped: " << path.toStdString();
+    return list;
+}
+
+QStringList ListFiles()
+{
+    return FilesIn(QStringLiteral("listen"), QStringLiteral("*.txt"));
 }
 
 TEST_F(ContentCheck, ListsNameExistingPicturesRecordingsAndNoises)
 {
-    const QStringList lists = FilesIn(QStringLiteral("listen"), QStringLiteral("*.txt"));
+    const QStringList lists = ListFiles();
     EXPECT_TRUE(lists.contains(QStringLiteral("standard.txt")));
     EXPECT_GE(lists.size(), 9);
     QSet<QString> nouns;
     int noises = 0;
     for (const QString& name : lists) {
-        const QList<Row> rows = LoadList(QStringLiteral("listen\\") + name);
-        EXPECT_GE(rows.size(), 10) << name.toStdString();
-        for (const Row& r : rows) {
-            SCOPED_TRACE(r.word.toStdString());
-            ExpectPicture(r.picture);
-            ExpectRecording(r.speech);
-            if (!r.noise.isEmpty()) {
-                ExpectRecording(r.noise);
+        const auto list = LoadList(QStringLiteral("listen\\") + name);
+        EXPECT_GE(list->Count(), 10) << name.toStdString();
+        for (int i = 0; i < list->Count(); ++i) {
+            const WordEntry& e = *list->Entry(i);
+            SCOPED_TRACE(e.Field(FieldWord).toStdString());
+            ExpectPicture(e.Field(FieldPicture));
+            ExpectRecording(e.Field(FieldSpeech));
+            if (!e.Field(FieldNoise).isEmpty()) {
+                ExpectRecording(e.Field(FieldNoise));
                 ++noises;
             }
-            if (!ArticleOf(r.word).isEmpty())
-                nouns.insert(r.word);
+            if (!ArticleOf(e.Field(FieldWord)).isEmpty())
+                nouns.insert(e.Field(FieldWord));
         }
     }
     EXPECT_GE(nouns.size(), 150);
@@ -182,19 +183,22 @@ TEST_F(ContentCheck, ListsNameExistingPicturesRecordingsAndNoises)
 // text in "sprache".
 TEST_F(ContentCheck, SpokenWordLookUpFindsEveryWord)
 {
-    for (const QString& name : FilesIn(QStringLiteral("listen"), QStringLiteral("*.txt")))
-        for (const Row& r : LoadList(QStringLiteral("listen\\") + name)) {
-            SCOPED_TRACE(r.word.toStdString());
-            const QString whole = SoundFileOfWord(r.word, QStringLiteral("sprache"), true);
+    for (const QString& name : ListFiles()) {
+        const auto list = LoadList(QStringLiteral("listen\\") + name);
+        for (int i = 0; i < list->Count(); ++i) {
+            const QString word = list->Entry(i)->Field(FieldWord);
+            SCOPED_TRACE(word.toStdString());
+            const QString whole = SoundFileOfWord(word, QStringLiteral("sprache"), true);
             if (!whole.isEmpty()) {
                 ExpectRecording(whole);
                 continue;
             }
-            const QString article = ArticleOf(r.word);
+            const QString article = ArticleOf(word);
             ASSERT_FALSE(article.isEmpty());
             ExpectRecording(SoundFileOfWord(article, QStringLiteral("pronomen"), false));
-            ExpectRecording(SoundFileOfWord(WithoutArticle(r.word), QStringLiteral("sprache"), true));
+            ExpectRecording(SoundFileOfWord(WithoutArticle(word), QStringLiteral("sprache"), true));
         }
+    }
     for (const QString& article : ArticleList())
         ExpectRecording(QStringLiteral("Artikel\\") + article + QStringLiteral(".wav"));
 }
@@ -251,20 +255,19 @@ TEST_F(ContentCheck, PraiseAndHintTablesWithTheirVoices)
     for (const auto& [file, minRows, maxRows] :
          {std::tuple{QStringLiteral("intern\\motiv.txt"), 8, 100},
           std::tuple{QStringLiteral("intern\\hinweis.txt"), 6, 6}}) {
-        const QStringList lines = Lines(file);
-        ASSERT_GE(lines.size(), 2);
-        const int rows = int(lines.size()) - 2;
-        EXPECT_GE(rows, minRows) << file.toStdString();
-        EXPECT_LE(rows, maxRows) << file.toStdString();
-        for (int i = 2; i < lines.size(); ++i) {
-            const QStringList f = lines[i].split(u';');
-            ASSERT_EQ(f.size(), 6) << lines[i].toStdString();
+        std::unique_ptr<tmoiel> table;
+        ASSERT_TRUE(Load(table, file, false));
+        EXPECT_GE(table->Count(), minRows) << file.toStdString();
+        EXPECT_LE(table->Count(), maxRows) << file.toStdString();
+        for (int i = 0; i < table->Count(); ++i) {
+            const WordEntry& e = *table->Entry(i);
             for (int voice = 0; voice < 3; ++voice) {
-                ExpectRecording(f[voice]);
-                EXPECT_FALSE(f[3 + voice].isEmpty());
+                ExpectRecording(e.Field(voice));
+                EXPECT_FALSE(e.Field(3 + voice).isEmpty());
             }
             // The three voices differ.
-            EXPECT_NE(QFile(NativePath(ResolvePath(f[0]))).size(), QFile(NativePath(ResolvePath(f[1]))).size());
+            EXPECT_NE(QFile(NativePath(ResolvePath(e.Field(0)))).size(),
+                      QFile(NativePath(ResolvePath(e.Field(1)))).size());
         }
     }
 }
