@@ -237,6 +237,11 @@ QTransform GdiCanvas::LogicalToTarget() const
     return s_.world * page * frameToTarget_;
 }
 
+double GdiCanvas::TargetSpan() const
+{
+    return std::max(16.0, 4 * std::max(targetClip_.width(), targetClip_.height()));
+}
+
 double GdiCanvas::DeviceScale() const
 {
     const QTransform t = LogicalToTarget();
@@ -250,7 +255,7 @@ QPen GdiCanvas::DevicePen() const
     if (s_.penNull)
         return Qt::NoPen;
     double w = s_.pen.width * DeviceScale();
-    w = std::clamp(std::isfinite(w) ? w : 1.0, 1.0, kMaxPenPixels);
+    w = std::clamp(std::isfinite(w) ? w : 1.0, 1.0, std::min(kMaxPenPixels, TargetSpan()));
     QPen pen(s_.pen.color, w);
     switch (s_.pen.style & 0xF) {
     case 1: pen.setStyle(Qt::DashLine); break;
@@ -354,8 +359,15 @@ void GdiCanvas::Draw(const QPainterPath& target, bool fill, bool stroke)
             painter_.fillPath(path, s_.bkColor);
         painter_.fillPath(path, DeviceBrush());
     }
-    if (stroke && !s_.penNull)
-        painter_.strokePath(path, DevicePen());
+    if (stroke && !s_.penNull) {
+        QPen pen = DevicePen();
+        // Dashes along an enormous path would take minutes; such lines are
+        // drawn solid.
+        const QRectF extent = path.controlPointRect();
+        if (pen.style() != Qt::SolidLine && extent.width() + extent.height() > 100000)
+            pen.setStyle(Qt::SolidLine);
+        painter_.strokePath(path, pen);
+    }
 }
 
 void GdiCanvas::Emit(const QPainterPath& logical, bool fill, bool stroke)
@@ -566,7 +578,7 @@ QFont GdiCanvas::DeviceFont(double* heightPx) const
         if (cell > 0)
             h = h * 100 / cell;
     }
-    h = std::clamp(h, 1.0, kMaxFontPixels);
+    h = std::clamp(h, 1.0, std::min(kMaxFontPixels, TargetSpan()));
     font.setPixelSize(std::max(1, qRound(h)));
     *heightPx = h;
     return font;

@@ -158,6 +158,7 @@ private:
 
     QTransform LogicalToTarget() const;
     double DeviceScale() const;     // target pixels per logical unit (mean)
+    double TargetSpan() const;      // cap of pen widths and font sizes
     QPen DevicePen() const;
     QBrush DeviceBrush() const;
     void ApplyClip();

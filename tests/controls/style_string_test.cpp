@@ -35,3 +35,14 @@ TEST(StyleString, ExamplesParseAsTheProgramUsesThem)
     EXPECT_EQ(StyleString::Parse(QStringLiteral("123456789")).text, QString(10, u' '));
     EXPECT_EQ(StyleString::Parse(QStringLiteral("0 5  x4 11")).percent, 5);
 }
+
+#include "controls/pstrcollection.h"
+
+TEST(Pstrcollection, ItemsBeyondTheEndAreNothing)
+{
+    const pstrcollection list{QStringLiteral("a"), QStringLiteral("b")};
+    ASSERT_NE(list.Item(1), nullptr);
+    EXPECT_EQ(*list.Item(1), QStringLiteral("b"));
+    EXPECT_EQ(list.Item(2), nullptr);
+    EXPECT_EQ(list.Item(-1), nullptr);
+}
