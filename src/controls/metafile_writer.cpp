@@ -225,6 +225,22 @@ void MetafileWriter::Begin(int width, int height)
     SetTextColor(Qt::black);
 }
 
+void MetafileWriter::SetLogicalWindow(QPoint origin, QSize extent)
+{
+    if (extent.width() == 0 || extent.height() == 0)
+        return;
+    if (format_ == MetafileFormat::Wmf) {
+        WmfRecord(0x020B, Out().i16(origin.y()).i16(origin.x()).b);
+        WmfRecord(0x020C, Out().i16(extent.height()).i16(extent.width()).b);
+        return;
+    }
+    EmfRecord(17, Out().u32(8).b);   // MM_ANISOTROPIC
+    EmfRecord(10, Out().i32(origin.x()).i32(origin.y()).b);
+    EmfRecord(9, Out().i32(extent.width()).i32(extent.height()).b);
+    EmfRecord(12, Out().i32(0).i32(0).b);
+    EmfRecord(11, Out().i32(width_).i32(height_).b);
+}
+
 void MetafileWriter::SetPen(QColor color, int width) { Replace(PenSlot, PenParams(color, width), false); }
 void MetafileWriter::SetNoPen() { Replace(PenSlot, {}, true); }
 void MetafileWriter::SetBrush(QColor color) { Replace(BrushSlot, BrushParams(color), false); }

@@ -27,6 +27,9 @@ public:
     // Starts a picture of width x height (at least 1 x 1). Defaults: black
     // pen of width 1, white brush, Arial 12 in black, winding fill.
     void Begin(int width, int height);
+    // Maps the logical window (origin, extent; a negative extent flips that
+    // axis) onto the whole picture for the drawing that follows.
+    void SetLogicalWindow(QPoint origin, QSize extent);
     void SetPen(QColor color, int width = 1);
     void SetNoPen();
     void SetBrush(QColor color);

@@ -114,6 +114,21 @@ TEST_P(MetafileFormats, ShapesTextAndBitmapsDraw)
             EXPECT_GT(qGray(img.pixel(x, y)), 100) << x << "," << y;
 }
 
+TEST_P(MetafileFormats, LogicalWindowMapsOntoThePicture)
+{
+    // y grows upwards in a window of 1000 x 500 units over a 100 x 50 picture.
+    MetafileWriter w(GetParam());
+    w.Begin(100, 50);
+    w.SetLogicalWindow(QPoint(0, 500), QSize(1000, -500));
+    w.SetNoPen();
+    w.SetBrush(Qt::red);
+    w.Rectangle(QRect(0, 0, 500, 250));   // lower left quarter
+    const QImage img = Render(Metafile::FromBytes(w.End()), QSize(100, 50));
+    EXPECT_EQ(At(img, 20, 40), QColor(Qt::red));
+    EXPECT_EQ(At(img, 20, 10), QColor(Qt::white));
+    EXPECT_EQ(At(img, 70, 40), QColor(Qt::white));
+}
+
 TEST_P(MetafileFormats, BrokenFilesNeverCrash)
 {
     const QByteArray good = Fixture(GetParam());
