@@ -131,16 +131,14 @@ int ReadInt(const QString& file, const QString& section, const QString& key, int
     return int(negative ? -n : n);
 }
 
-bool WriteString(const QString& file, const QString& section, const QString& key,
-                 const QString& value)
+bool SetValueIn(QStringList& lines, const QString& section, const QString& key, const QString& value)
 {
-    QStringList lines = ReadTextLines(file);
     const QString entry = key + u'=' + value;
     const auto [begin, end] = FindSection(lines, section);
     if (begin < 0) {
         lines.append(u'[' + section + u']');
         lines.append(entry);
-        return WriteLines(file, lines);
+        return true;
     }
     qsizetype lastKey = begin;
     for (qsizetype i = begin + 1; i < end; ++i) {
@@ -149,13 +147,22 @@ bool WriteString(const QString& file, const QString& section, const QString& key
             continue;
         if (SameName(k, key)) {
             if (lines[i] == entry)
-                return true;
+                return false;
             lines[i] = entry;
-            return WriteLines(file, lines);
+            return true;
         }
         lastKey = i;
     }
     lines.insert(lastKey + 1, entry);
+    return true;
+}
+
+bool WriteString(const QString& file, const QString& section, const QString& key,
+                 const QString& value)
+{
+    QStringList lines = ReadTextLines(file);
+    if (!SetValueIn(lines, section, key, value))
+        return true;
     return WriteLines(file, lines);
 }
 

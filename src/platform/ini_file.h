@@ -37,5 +37,10 @@ QStringList KeyNames(const QString& file, const QString& section);
 // fuzz target).
 QString ValueIn(const QStringList& lines, const QString& section, const QString& key,
                 bool* found);
+// Sets key=value in already read lines as WriteString does in a file (a new
+// key goes after the section's last key, a new section at the end); false
+// when the lines already held exactly that entry. Lets a caller write many
+// keys with one atomic file write.
+bool SetValueIn(QStringList& lines, const QString& section, const QString& key, const QString& value);
 
 } // namespace Ini

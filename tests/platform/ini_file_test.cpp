@@ -27,3 +27,14 @@ TEST(IniFile, WritesKeepEverythingElse)
     ASSERT_TRUE(Ini::WriteInt(prog.Path("fresh.ini"), "S", "k", 4));
     EXPECT_EQ(Ini::ReadInt(prog.Path("fresh.ini"), "s", "K", 0), 4);
 }
+
+TEST(IniFile, SetValueInEditsLinesLikeAWrite)
+{
+    QStringList lines = {"; comment", "[A]", "x=1", "unknown=keep", "", "[B]", "z=2"};
+    EXPECT_TRUE(Ini::SetValueIn(lines, "a", "X", "5"));
+    EXPECT_TRUE(Ini::SetValueIn(lines, "A", "new", "n"));
+    EXPECT_TRUE(Ini::SetValueIn(lines, "C", "k", "v"));
+    EXPECT_FALSE(Ini::SetValueIn(lines, "c", "k", "v"));   // unchanged
+    EXPECT_EQ(lines, (QStringList{"; comment", "[A]", "X=5", "unknown=keep", "new=n", "", "[B]", "z=2",
+                                  "[C]", "k=v"}));
+}
