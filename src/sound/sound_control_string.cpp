@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <type_traits>
+#include <utility>
 
 namespace {
 
@@ -38,17 +40,32 @@ qint64 ByteOffset(qint64 length, int eighths, int frame)
     return at - at % frame;
 }
 
+// Calls f with the size as a compile-time constant for the common sizes, so
+// the per-sample copies below become plain moves.
+template <class F>
+void WithSize(int size, F&& f)
+{
+    switch (size) {
+    case 1: f(std::integral_constant<int, 1>{}); break;
+    case 2: f(std::integral_constant<int, 2>{}); break;
+    case 4: f(std::integral_constant<int, 4>{}); break;
+    default: f(size); break;
+    }
+}
+
 void Reverse(char* data, qint64 start, qint64 end, int sampleSize)
 {
-    char tmp[8];
-    const qint64 pairs = (end - start) / (2 * sampleSize);
-    for (qint64 h = 0; h < pairs; ++h) {
-        char* a = data + start + h * sampleSize;
-        char* b = data + end - (h + 1) * sampleSize;
-        std::memcpy(tmp, a, size_t(sampleSize));
-        std::memcpy(a, b, size_t(sampleSize));
-        std::memcpy(b, tmp, size_t(sampleSize));
-    }
+    WithSize(sampleSize, [&](auto size) {
+        char tmp[8];
+        const qint64 pairs = (end - start) / (2 * size);
+        for (qint64 h = 0; h < pairs; ++h) {
+            char* a = data + start + h * size;
+            char* b = data + end - (h + 1) * size;
+            std::memcpy(tmp, a, size_t(size));
+            std::memcpy(a, b, size_t(size));
+            std::memcpy(b, tmp, size_t(size));
+        }
+    });
 }
 
 qint16 Scale16(qint16 s, int gain)
@@ -97,9 +114,11 @@ void Scale(char* data, qint64 start, qint64 end, const WaveFormat& fmt, const Ch
     if (g.left == 4096 && g.right == 4096)
         return;
     const qint64 frame = 2 * channels;
-    for (qint64 i = start; i + frame <= end; i += frame) {
-        qToLittleEndian<qint16>(Scale16(qFromLittleEndian<qint16>(data + i), g.left), data + i);
-        qToLittleEndian<qint16>(Scale16(qFromLittleEndian<qint16>(data + i + 2), g.right), data + i + 2);
+    for (const auto& [offset, gain] : {std::pair{0, g.left}, std::pair{2, g.right}}) {
+        if (gain == 4096)
+            continue;
+        for (qint64 i = start + offset; i + 2 <= end; i += frame)
+            qToLittleEndian<qint16>(Scale16(qFromLittleEndian<qint16>(data + i), gain), data + i);
     }
 }
 
@@ -244,11 +263,13 @@ ProcessedSound ProcessSound(const QString& controlString, WavImage wav, qint64 m
         QByteArray longer;
         if (Allocate(longer, (end - start) * ratio.k / ratio.n + 4, maxBlock)) {
             char* dst = longer.data();
-            for (qint64 g = 0; g < groups; ++g) {
-                const char* src = data + start + g * ratio.n * frame;
-                for (int t = 0; t < ratio.k; ++t, dst += frame)
-                    std::memcpy(dst, src + std::min(t, ratio.n - 1) * frame, size_t(frame));
-            }
+            WithSize(frame, [&](auto size) {
+                for (qint64 g = 0; g < groups; ++g) {
+                    const char* src = data + start + g * ratio.n * size;
+                    for (int t = 0; t < ratio.k; ++t, dst += size)
+                        std::memcpy(dst, src + std::min(t, ratio.n - 1) * size, size_t(size));
+                }
+            });
             const qint64 written = dst - longer.data();
             block = std::move(longer);
             base = 0;
