@@ -111,7 +111,7 @@ QList<NamedSound> FeedbackSounds()
     QList<NamedSound> s;
     // Fixed names of the exercises.
     s << Make("fun\\gewonnen.wav", Arpeggio({C6, E6, G6}, 90, 520, 6.0), 0.6f);
-    s << Make("fun\\verloren.wav", Wave::Concat({Glide(E4, E4, 160, 9), Glide(C4, 300, 300, 7)}), 0.45f);
+    s << Make("fun\\verloren.wav", Wave::Concat({Glide(E4, E4, 160, 9), Glide(C4, C4 * 0.94, 300, 7)}), 0.45f);
     s << Make("fun\\holz.wav", Knock(900, 60), 0.5f);
     s << Make("fun\\zeilenende.wav", Wave::Concat({Knock(330, 120), Knock(330, 160)}), 0.45f);
 
