@@ -19,9 +19,14 @@ const QString kProtected = QStringLiteral("Name");
 
 QString PupilSelection::StorableName(const QString& text)
 {
-    QString name = DecodeCp1252(EncodeCp1252(text.trimmed()));
-    name.replace(u'=', u'-');
-    return name;
+    QString name = DecodeCp1252(EncodeCp1252(text));
+    for (QChar& c : name) {
+        if (c == u'=')
+            c = u'-';
+        else if (c.unicode() < 0x20)
+            c = u' ';
+    }
+    return name.trimmed();
 }
 
 qsizetype PupilSelection::IndexInList(const QString& name) const

@@ -40,8 +40,9 @@ public:
     void ReloadList();
 
     // The name as the registry can store it: blanks at both ends removed,
-    // characters that Windows-1252 lacks shown as "?", and "=" (which would
-    // end the name in the file) replaced by "-".
+    // characters that Windows-1252 lacks shown as "?", "=" (which would end
+    // the name in the file) replaced by "-" and control characters (a line
+    // break would split the line) by blanks.
     static QString StorableName(const QString& text);
 
 private:

@@ -125,6 +125,7 @@ TEST_F(PupilSelectionTest, DataRootOutsideTheProgramFolder)
 TEST_F(PupilSelectionTest, NamesAreStoredAsTheFileCanHoldThem)
 {
     EXPECT_EQ(PupilSelection::StorableName(" a=b "), "a-b");
+    EXPECT_EQ(PupilSelection::StorableName("Ann\r\nBen\t"), "Ann  Ben");
     EXPECT_EQ(PupilSelection::StorableName(QString::fromUtf8("Jörg €")), QString::fromUtf8("Jörg €"));
     EXPECT_EQ(PupilSelection::StorableName(QString::fromUtf8("Łukasz")), "?ukasz");
     EXPECT_EQ(Type("Max=Moritz"), PupilSelection::Confirmed::Added);
