@@ -1,0 +1,22 @@
+#pragma once
+// The pupil's error list: the profile path with ".fhl", a word list of the
+// words not yet mastered, practised with "Lernkartei". Entries moved into it
+// are the same WordEntry objects as in the word list (shared ownership).
+#include "data/word_list.h"
+#include "framework/results_files.h"
+
+#include <memory>
+
+// For each entry of list with an answer record: "-OK-" rows, or the record
+// with the entry moved into the error list; the word (or "nicht vorhanden ")
+// goes into words.
+void CollectAnswers(const tmoiel& list, std::unique_ptr<tmoiel>& errorList, AnswerLists& answers);
+
+// Puts entry at the top of the error list (created as "Fehlerliste" when
+// missing) and clears its answer slot. Nothing is added while the error list
+// is the list being worked on, nor when it already holds the entry or its
+// word. True when the entry was added.
+bool AddToErrorList(std::unique_ptr<tmoiel>& errorList, const tmoiel& currentList, const WordEntryPtr& entry);
+
+// Saves the error list beside the profile; errors are ignored.
+void SaveErrorList(const tmoiel* errorList, const QString& profilePath);

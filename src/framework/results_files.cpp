@@ -1,0 +1,128 @@
+#include "framework/results_files.h"
+
+#include "data/program_state.h"
+#include "platform/file_paths.h"
+#include "platform/ini_file.h"
+#include "platform/text_codec.h"
+
+#include <QFile>
+
+#include <array>
+
+namespace {
+
+const std::array<const char*, 7> kDays = {"Montag",  "Dienstag", "Mittwoch", "Donnerstag",
+                                          "Freitag", "Samstag",  "Sonntag"};
+
+} // namespace
+
+void AnswerLists::AddListMarker(const QString& marker)
+{
+    AddAnswer(marker, QString());
+}
+
+void AnswerLists::AddAnswer(const QString& answer, const QString& word)
+{
+    answers.append(answer);
+    words.append(word);
+}
+
+void AnswerLists::Clear()
+{
+    answers.clear();
+    words.clear();
+}
+
+AnswerLists& ProtocolAnswers()
+{
+    static AnswerLists lists;
+    return lists;
+}
+
+bool& ResultsHeaderFlag()
+{
+    static bool flag = true;
+    return flag;
+}
+
+ResultsContext CurrentResultsContext(const QString& listFileName)
+{
+    return {CurrentProfilePath(), listFileName, QDateTime::currentDateTime(), ResultsHeaderFlag()};
+}
+
+QString PlainDayName(int dayOfWeek)
+{
+    return dayOfWeek >= 1 && dayOfWeek <= 7 ? QLatin1String(kDays[size_t(dayOfWeek - 1)]) : QString();
+}
+
+QString DayName(int dayOfWeek)
+{
+    return PlainDayName(dayOfWeek).rightJustified(10, u'*');
+}
+
+QString DateText(const QDate& date)
+{
+    return QStringLiteral("%1.%2.%3")
+        .arg(date.day(), 2, 10, QChar(u' '))
+        .arg(date.month(), 2, 10, QChar(u' '))
+        .arg(date.year());
+}
+
+QString TimeText(const QTime& time)
+{
+    return QStringLiteral("%1:%2").arg(time.hour(), 2, 10, QChar(u'0')).arg(time.minute(), 2, 10, QChar(u'0'));
+}
+
+bool ProbeProfile(const QString& profilePath)
+{
+    return Ini::WriteString(profilePath, QStringLiteral("CDtest"), QStringLiteral("aufCD"),
+                            QStringLiteral("false"));
+}
+
+bool MayWriteResults(const AnswerLists& answers, const QString& profilePath)
+{
+    if (answers.Count() > 1) {
+        bool allEmpty = true;
+        for (int i = 1; i < answers.Count() && allEmpty; ++i)
+            allEmpty = answers.answers[i].isEmpty();
+        if (allEmpty)
+            return false;
+    }
+    return ProbeProfile(profilePath);
+}
+
+QStringList BlockRows(const AnswerLists& answers, const QString& listFileName,
+                      const std::function<QString(const QString&, const QString&)>& answerLine)
+{
+    QStringList lines;
+    for (int i = 0; i < answers.Count(); ++i) {
+        const QString& word = answers.words[i];
+        const QString& answer = answers.answers[i];
+        if (!word.isEmpty()) {
+            if (!answer.isEmpty())
+                lines << answerLine(word, answer);
+            continue;
+        }
+        if (answer.contains(QLatin1String("Fehlerliste")))
+            lines << QString(64, u'-');
+        lines << QString() << QStringLiteral("Datei: ") + listFileName << QString(42, u'-');
+    }
+    return lines;
+}
+
+bool AppendToFile(const QString& path, const QString& text)
+{
+    QFile f(NativePath(path));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+    const QByteArray bytes = EncodeCp1252(text);
+    return f.write(bytes) == bytes.size() && f.flush();
+}
+
+QString AsLines(const QStringList& lines)
+{
+    QString text;
+    for (const QString& line : lines)
+        text += line + QStringLiteral("\r\n");
+    return text;
+}

@@ -1,0 +1,70 @@
+#pragma once
+// What the three results files beside a pupil's profile share: the answer
+// lists of the open exercise, the header flag, the texts of the block
+// headers, the "aufCD" probe and appending a block to a file.
+//
+// The writers take the profile path, the list name and the time as a
+// ResultsContext, so they work without windows and tests can fix the clock.
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// Two parallel lists: per row a list marker (the list name, or a text with
+// "Fehlerliste", and an empty word) or an answer record and its word.
+struct AnswerLists {
+    QStringList answers;
+    QStringList words;
+
+    void AddListMarker(const QString& marker);
+    void AddAnswer(const QString& answer, const QString& word);
+    void Clear();
+    int Count() const { return int(answers.size()); }
+};
+
+// The answer lists of the open exercise window (process-wide).
+AnswerLists& ProtocolAnswers();
+// True when the next write opens a new block with date and time; true at
+// start, false after a change of list, true again when an exercise ends.
+bool& ResultsHeaderFlag();
+
+struct ResultsContext {
+    QString profilePath;    // the pupil's profile; the results files lie beside it
+    QString listFileName;   // the current list as stored under "Dateiname"
+    QDateTime now;          // date and time of a new block
+    bool headerFlag = true;
+};
+// The context of the running program: CurrentProfilePath(), the current
+// date and time, ResultsHeaderFlag().
+ResultsContext CurrentResultsContext(const QString& listFileName);
+
+// "****Montag" ... "***Sonntag" (ten characters) for 1 = Monday ... 7 = Sunday.
+QString DayName(int dayOfWeek);
+// The same names without the stars ("Montag").
+QString PlainDayName(int dayOfWeek);
+// " 5.11.2026": day and month right-aligned in two characters.
+QString DateText(const QDate& date);
+// "09:05".
+QString TimeText(const QTime& time);
+
+// Writes "aufCD=false" into section "CDtest" of the profile: the test that the
+// pupil's folder can be written. False when it cannot.
+bool ProbeProfile(const QString& profilePath);
+// The guard of the protocol and the certificate data: false when the answer
+// list has several rows but all after the first are empty, or the profile
+// cannot be written.
+bool MayWriteResults(const AnswerLists& answers, const QString& profilePath);
+
+// The lines of the rows of a block: each answer row through answerLine
+// (word, answer; rows with an empty answer are left out); each list marker
+// as "Datei: " + listFileName between rules, after a long rule when the
+// marker names the error list.
+QStringList BlockRows(const AnswerLists& answers, const QString& listFileName,
+                      const std::function<QString(const QString& word, const QString& answer)>& answerLine);
+
+// Appends text (Windows-1252) to a file, creating it when missing; false on
+// any error.
+bool AppendToFile(const QString& path, const QString& text);
+// The lines joined with CR LF after each.
+QString AsLines(const QStringList& lines);
