@@ -1,0 +1,7 @@
+#include "framework/exercise_shared.h"
+
+ExerciseShared& SharedExerciseState()
+{
+    static ExerciseShared shared;
+    return shared;
+}

@@ -1,0 +1,196 @@
+// The exercise window base: commands, input discarding, ticks, list keys,
+// waiting texts and the spelling pause.
+#include "framework/exercise_window.h"
+
+#include "framework/exercise_shared.h"
+#include "framework/loading_texts.h"
+#include "framework/spelling_out.h"
+#include "platform/ini_file.h"
+#include "support/fake_clock.h"
+#include "support/temp_program.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A bare exercise that records what reaches it.
+class RecordingExercise : public T_urahnlrb {
+public:
+    explicit RecordingExercise(const QString& section = QStringLiteral("Bild zum Wort"))
+    {
+        Setup(0, section);
+    }
+    std::vector<std::pair<int, int>> commands;
+    int keys = 0;
+    int ticks = 0;
+
+protected:
+    void OnCommand(int number, int code) override { commands.emplace_back(number, code); }
+    void OnTick() override { ++ticks; }
+    void keyPressEvent(QKeyEvent*) override { ++keys; }
+};
+
+using Commands = std::vector<std::pair<int, int>>;
+
+void PostKey(QWidget* target)
+{
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, "a"));
+}
+
+TEST(ExerciseWindow, PressReplacesThePendingCommandAndQueuedKeysAreDropped)
+{
+    TempProgram prog;
+    RecordingExercise w;
+    w.show();
+    QCoreApplication::processEvents();
+    w.commands.clear();
+
+    // A key still queued when the press is posted is not taken as input; a
+    // command queued before keeps its place in front of the press.
+    w.SetPending(13);
+    w.PostCommand(7, 2);
+    PostKey(&w);
+    w.PressButton(12);
+    EXPECT_EQ(w.PendingCommand(), 0);
+    EXPECT_EQ(w.PendingCode(), 2);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.commands, (Commands{{7, 2}, {12, 0}}));
+    EXPECT_EQ(w.keys, 0);
+
+    // Keys that come after the discard are delivered as usual.
+    PostKey(&w);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.keys, 1);
+}
+
+TEST(ExerciseWindow, IgnoreNextClickSwallowsOnePress)
+{
+    TempProgram prog;
+    class Ignoring : public RecordingExercise {
+    public:
+        void Arm() { ignoreNextClick = true; }
+    } w;
+    w.show();
+    QCoreApplication::processEvents();
+    w.commands.clear();
+    w.Arm();
+    w.PressButton(12);
+    w.PressButton(13);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.commands, (Commands{{13, 0}}));
+}
+
+TEST(ExerciseWindow, SecondSoundChannelArrivesAsTheFirst)
+{
+    TempProgram prog;
+    RecordingExercise w;
+    w.show();
+    QCoreApplication::processEvents();
+    w.commands.clear();
+    w.PostCommand(1001, 101);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.commands, (Commands{{1000, 101}}));
+}
+
+TEST(ExerciseWindow, TicksCountAndTheReminderCounterWrapsAtSixty)
+{
+    TempProgram prog;
+    RecordingExercise w;
+    const int before = SharedExerciseState().tickCount;
+    for (int i = 0; i < 6 * 59; ++i)
+        w.Tick();
+    EXPECT_EQ(w.ReminderCount(), 59);
+    EXPECT_EQ(SharedExerciseState().tickCount, before + 6 * 59);
+    for (int i = 0; i < 6; ++i)
+        w.Tick();
+    EXPECT_EQ(w.ReminderCount(), 0);
+    EXPECT_EQ(w.ticks, 6 * 60);
+
+    SharedExerciseState().ticksPaused = true;
+    w.Tick();
+    SharedExerciseState().ticksPaused = false;
+    EXPECT_EQ(SharedExerciseState().tickCount, before + 6 * 60);
+
+    w.StartTicks();
+    EXPECT_TRUE(w.TicksRunning());
+    w.StopTicks();
+    EXPECT_FALSE(w.TicksRunning());
+}
+
+TEST(ExerciseWindow, LoadingTextsTakeTurnsAcrossWindows)
+{
+    TempProgram prog;
+    SharedExerciseState().loadingText = 0;
+    QStringList seen;
+    {
+        RecordingExercise first;
+        for (int i = 0; i < 6; ++i) {
+            first.ShowLoadingText();
+            seen << first.LoadingTextCaption();
+        }
+        first.HideLoadingText();
+        EXPECT_FALSE(first.LoadingTextShown());
+    }
+    RecordingExercise second;
+    second.ShowLoadingText();
+    seen << second.LoadingTextCaption();
+    second.ShowLoadingText();
+    seen << second.LoadingTextCaption();
+    EXPECT_EQ(seen.mid(0, 7), LoadingTexts());
+    EXPECT_EQ(seen.at(6), QStringLiteral("Jetzt wirds spannend"));
+    EXPECT_EQ(seen.at(7), QStringLiteral("Bilder werden geladen"));
+}
+
+TEST(ExerciseWindow, ListKeysAreReadAndWritten)
+{
+    TempProgram prog;
+    const QString profile = prog.Write("protokoll/jeder.ini", "");
+    const QString section = QStringLiteral("Bild zum Wort");
+    Ini::WriteInt(profile, section, QStringLiteral("Listenstelle"), 5);
+    Ini::WriteInt(profile, section, QStringLiteral("Soundnr"), 1);
+
+    class Keys : public RecordingExercise {
+    public:
+        using T_urahnlrb::ReadListKeys;
+        using T_urahnlrb::WriteListKeys;
+    };
+    {
+        Keys w;
+        w.ReadListKeys(section);
+        EXPECT_EQ(w.ListFile(), QStringLiteral("standard.txt"));
+        EXPECT_EQ(w.Position(), 5);
+        EXPECT_EQ(w.SoundNumber(), 1);
+        w.WriteListKeys(section);
+        EXPECT_EQ(Ini::ReadInt(profile, section, QStringLiteral("Bildnr"), -1), 0);
+        EXPECT_EQ(Ini::ReadInt(profile, section, QStringLiteral("Liste"), -1), 0);
+    }
+    // With "Würfeln" the stored position is not restored.
+    Ini::WriteInt(profile, section, QString::fromUtf8("Würfeln"), 1);
+    Keys shuffled;
+    shuffled.ReadListKeys(section);
+    EXPECT_EQ(shuffled.Position(), 0);
+}
+
+TEST(ExerciseWindow, BlankPausesAndThenReportsLikeASoundEnd)
+{
+    TempProgram prog;
+    FakeClock clock;
+    const QString profile = prog.Write("protokoll/jeder.ini", "");
+    Ini::WriteInt(profile, QStringLiteral("Bild zum Wort"), QStringLiteral("Buchstabierpause"), 4);
+    RecordingExercise w;
+    w.show();
+    QCoreApplication::processEvents();
+    w.commands.clear();
+
+    const qint64 start = clock.NowMs();
+    w.Spelling().Step(QStringLiteral("ab cd"), 2, SpellKind::Letters);
+    EXPECT_EQ(clock.NowMs() - start, 4 * 100 + 700);
+    EXPECT_EQ(w.Spelling().position, 3);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.commands, (Commands{{1000, 125}}));
+}
+
+} // namespace
