@@ -1,0 +1,420 @@
+#include "framework/list_window.h"
+
+#include "data/path_helpers.h"
+#include "platform/file_paths.h"
+#include "data/program_state.h"
+#include "dialogs/tf_opendialog.h"
+#include "framework/exercise_shared.h"
+#include "framework/framework_settings.h"
+#include "framework/number_box.h"
+#include "framework/shuffle.h"
+#include "framework/spelling_out.h"
+#include "platform/ini_file.h"
+#include "platform/clock.h"
+#include "platform/messages.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPainter>
+
+namespace {
+
+const QString kPlaceholderText = QStringLiteral("Liste fehlt!! Bitte andere wählen!!");
+
+QString ListFolder()
+{
+    return QStringLiteral("listen\\");
+}
+
+} // namespace
+
+T_urahnlrb1::T_urahnlrb1(QWidget* parent) : T_urahnlrb(parent)
+{
+    CreateControls();
+}
+
+T_urahnlrb1::~T_urahnlrb1() = default;
+
+// ---- Controls -------------------------------------------------------------
+
+void T_urahnlrb1::CreateControls()
+{
+    speechBox_ = new QCheckBox(QStringLiteral("Sprache"), this);
+    speechBox_->setObjectName(QStringLiteral("Ck120"));
+    speechBox_->setChecked(true);
+    noiseBox_ = new QCheckBox(QString::fromUtf8("Geräusch"), this);
+    noiseBox_->setObjectName(QStringLiteral("CK121"));
+    for (QCheckBox* box : {speechBox_, noiseBox_}) {
+        box->setFocusPolicy(Qt::NoFocus);
+        connect(box, &QCheckBox::toggled, this, [this] { SoundBoxToggled(); });
+    }
+
+    soundPanel_ = new QWidget(this);
+    soundPanel_->setObjectName(QStringLiteral("Psound"));
+    labelTon_ = new QLabel(QStringLiteral("Ton"), this);
+    labelNr_ = new QLabel(QStringLiteral("Nr."), this);
+    labelVon_ = new QLabel(QStringLiteral("von"), this);
+    countLabel_ = new QLabel(this);
+    countLabel_->setObjectName(QStringLiteral("L11"));
+    numberBox_ = new TNumberBox(this);
+    numberBox_->setObjectName(QStringLiteral("L10"));
+    connect(numberBox_, &TNumberBox::Committed, this, &T_urahnlrb1::CommitNumberBox);
+}
+
+bool T_urahnlrb1::SoundPanelVisible() const
+{
+    return soundPanel_ && !soundPanel_->isHidden();
+}
+
+void T_urahnlrb1::resizeEvent(QResizeEvent* event)
+{
+    T_urahnlrb::resizeEvent(event);
+    ApplyLayout();
+}
+
+void T_urahnlrb1::ApplyLayout()
+{
+    layout_ = LayoutListWindow(size());
+    speechBox_->setGeometry(layout_.speech);
+    noiseBox_->setGeometry(layout_.noise);
+    soundPanel_->setGeometry(layout_.soundPanel);
+    soundPanel_->lower();
+    labelTon_->setGeometry(layout_.labelTon);
+    labelNr_->setGeometry(layout_.labelNr);
+    labelVon_->setGeometry(layout_.labelVon);
+    countLabel_->setGeometry(layout_.count);
+    numberBox_->setGeometry(layout_.numberBox);
+    numberBox_->SetRightEdge(layout_.previous.right() + 1);
+    LayoutButtons();
+    LayoutCentre(layout_.centre);
+}
+
+// ---- Operations -------------------------------------------------------------
+
+void T_urahnlrb1::Prepare()
+{
+    T_urahnlrb::Prepare();
+    ApplyLayout();
+    CreateButtons();
+    SetListNameCaption(QString(), QString());
+    ShowButton(kLearnCards, errorList && !errorList->IsEmpty());
+    ShowButton(kRemove, false);
+}
+
+void T_urahnlrb1::ResetNumbers(bool speechOnValue, bool noiseOnValue)
+{
+    speechOn = speechOnValue;
+    noiseOn = noiseOnValue;
+    const int mitSound = SettingMitSound();
+    settingBoxes_ = true;
+    if (mitSound == 0) {
+        speechBox_->hide();
+        noiseBox_->hide();
+        soundPanel_->hide();
+        for (int n : {kPlay, kStop, kSpell, kLetter})
+            ShowButton(n, false);
+        labelTon_->hide();
+        speechOn = noiseOn = false;
+    } else {
+        speechBox_->show();
+        noiseBox_->show();
+        soundPanel_->show();
+        labelTon_->show();
+        for (int n : {kPlay, kStop, kSpell, kLetter})
+            ShowButton(n, true);
+        if (mitSound == 1 || mitSound == 7 || mitSound == 9)
+            speechOn = noiseOn = false;
+        speechBox_->setChecked(speechOn);
+        noiseBox_->setChecked(noiseOn);
+    }
+    settingBoxes_ = false;
+    ShowPosition();
+}
+
+void T_urahnlrb1::ShowPosition()
+{
+    if (!numberBox_->hasFocus())
+        numberBox_->setText(QString::number(position + 1));
+    countLabel_->setText(QString::number(currentList ? currentList->Count() : 0));
+}
+
+void T_urahnlrb1::OpenList()
+{
+    StartTicks();
+    std::unique_ptr<tmoiel> loaded;
+    if (FileExists(ResolvePath(ListFolder() + listFile))) {
+        ShowListName();
+        if (Load(loaded, ListFolder() + listFile, true) && loaded && SwissMode())
+            ToSwissSpelling(loaded.get());
+    }
+    if (loaded) {
+        currentList = std::move(loaded);
+        if (SettingWuerfeln() == 1)
+            Shuffle(*currentList);
+        if (position >= currentList->Count())
+            position = 0;
+        if (currentList->Valid(position)) {
+            AddListMarker();
+            TakeCurrentEntry();
+        }
+        return;
+    }
+    UsePlaceholderList(false);
+    ChooseList();
+}
+
+void T_urahnlrb1::UsePlaceholderList(bool pictureFieldToo)
+{
+    auto list = std::make_shared<tmoiel>(QStringLiteral("leere Liste"));
+    auto entry = std::make_shared<WordEntry>();
+    entry->Field(FieldWord) = kPlaceholderText;
+    if (pictureFieldToo)
+        entry->Field(FieldPicture) = kPlaceholderText;
+    list->Append(entry);
+    currentList = list;
+    position = 0;
+    listNumber = 0;
+    TakeCurrentEntry();
+}
+
+void T_urahnlrb1::ShowListName()
+{
+    SetListNameCaption(FileNamePart(listFile), listFile);
+}
+
+void T_urahnlrb1::AddListMarker()
+{
+    AppendListMarker(listFile);
+}
+
+// ---- List choice ----------------------------------------------------------------
+
+void T_urahnlrb1::ChooseList()
+{
+    TF_opendialog chooser(this);
+    chooser.rootFolder = ResolvePath(QStringLiteral("listen"));
+    chooser.chosenFile = ResolvePath(ListFolder() + listFile);
+    const int result = chooser.Execute();
+    if (result != TF_opendialog::Opened) {
+        if (ignoreNextClick)
+            PostCommand(kNext, 0);
+        return;
+    }
+    const QString chosen = chooser.chosenFile;
+    if (!chosen.isEmpty() && FileExists(chosen)) {
+        if (section == QStringLiteral("Lautierübung") || section == QStringLiteral("Hören und Schreiben "))
+            WriteResultsOfList();
+        // Stored with backslashes like every path written into the profile.
+        listFile = RelativeTo(ResolvePath(ListFolder()), chosen);
+        while (!listFile.isEmpty() && IsSeparator(listFile.front()))
+            listFile.remove(0, 1);
+        listFile.replace(u'/', u'\\');
+        ShowListName();
+        std::unique_ptr<tmoiel> loaded;
+        if (Load(loaded, ListFolder() + listFile, true) && loaded) {
+            if (SwissMode())
+                ToSwissSpelling(loaded.get());
+            currentList = std::move(loaded);
+        }
+        Ini::WriteString(ResolvePath(CurrentProfilePath()), section, QStringLiteral("Dateiname"), listFile);
+        ShowButton(kRemove, false);
+    }
+    if (SettingWuerfeln() == 1 && currentList)
+        Shuffle(*currentList);
+    if (currentList && currentList->Count() > 0) {
+        position = 0;
+        AddListMarker();
+        TakeCurrentEntry();
+    } else {
+        UsePlaceholderList(true);
+    }
+    SetPending(kPrevious);
+    PostPending();
+}
+
+void T_urahnlrb1::PractiseErrorList()
+{
+    if (!errorList || errorList->IsEmpty())
+        return;
+    SetListNameCaption(QStringLiteral("Lernkartei"), QStringLiteral("Lernkartei"));
+    currentList = errorList;
+    position = 0;
+    TakeCurrentEntry();
+    PostCommand(kPrevious, 0);
+    ShowButton(kRemove, true);
+}
+
+void T_urahnlrb1::RemoveFromErrorList()
+{
+    if (!currentList || !currentList->Valid(position))
+        return;
+    currentList->Remove(position);
+    currentEntry.reset();
+    currentList->SaveBack();
+    if (position >= currentList->Count())
+        position = currentList->Count() - 1;
+    if (currentList->Count() > 0) {
+        TakeCurrentEntry();
+        PostCommand(kPrevious, 0);
+        return;
+    }
+    position = 0;
+    ShowButton(kRemove, false);
+    ShowButton(kLearnCards, false);
+    ChooseList();
+}
+
+void T_urahnlrb1::CommitNumberBox(const QString& text)
+{
+    int target = 0;
+    if (!NumberBoxTarget(text, currentList ? currentList->Count() : 0, &target))
+        return;
+    position = target - 1;
+    PostCommand(kNext, kOwnCode);
+}
+
+// ---- Sound boxes --------------------------------------------------------------
+
+void T_urahnlrb1::SoundBoxToggled()
+{
+    if (settingBoxes_)
+        return;
+    speechOn = speechBox_->isChecked();
+    noiseOn = noiseBox_->isChecked();
+    if (noiseOn)
+        soundNumber = 1;
+    if (!speechOn && !noiseOn)
+        SetSettingMitSound(1);
+    else if (SettingMitSound() < 2)
+        SetSettingMitSound(2);
+}
+
+void T_urahnlrb1::RereadSoundBoxes()
+{
+    soundNumber = 0;
+    speechOn = speechBox_->isChecked();
+    noiseOn = noiseBox_->isChecked();
+    if (noiseOn)
+        soundNumber = 1;
+}
+
+// ---- Commands -------------------------------------------------------------------
+
+bool T_urahnlrb1::FilterCommand(int number, int& code)
+{
+    if (isHidden() || SharedExerciseState().ticksPaused)
+        return false;
+    if (number == 15 || number == 16) {
+        if ((quint32(code) >> 16) == 0x501)
+            code = kOwnCode;
+    } else if (code == 0) {
+        code = kOwnCode;
+    }
+    if (code == 3)
+        RereadSoundBoxes();
+    if (number >= kPlay && number <= kLetter)
+        for (int n : {kPlay, kStop, kSpell, kLetter})
+            RedrawButton(n);
+    return true;
+}
+
+void T_urahnlrb1::ButtonClicked(int number)
+{
+    switch (number) {
+    case kOptions:
+        OptionsPressed();
+        break;
+    case kEnd:
+        RequestLeave();
+        break;
+    case kChooseList:
+    case kChooseList2:
+        ChooseList();
+        break;
+    case kRemove:
+        RemoveFromErrorList();
+        break;
+    case kLearnCards:
+        PractiseErrorList();
+        break;
+    default:
+        PressButton(number);
+        break;
+    }
+}
+
+void T_urahnlrb1::OptionsPressed()
+{
+    Spelling().Stop();
+    StopSound();
+}
+
+// ---- Leaving -----------------------------------------------------------------------
+
+bool T_urahnlrb1::LeaveWindow()
+{
+    T_urahnlrb::LeaveWindow();
+    const Answer answer = AskQuestion(QStringLiteral("Wirklich verlassen?"), QStringLiteral("Frage"));
+    if (answer == Answer::Yes) {
+        StopSound();
+        WriteListKeys(section);
+        return true;
+    }
+    // Staying: the window keeps working as before the question.
+    StartTicks();
+    closingByUser = false;
+    SwitchBackgroundCheck(false);
+    return false;
+}
+
+// ---- Reminder ----------------------------------------------------------------------
+
+void T_urahnlrb1::FrameworkTick()
+{
+    if (ticksToReminder != 0)
+        return;   // the reminder counter moves on every sixth tick only
+    if (reminderCount > 0)
+        lastPostedCommand = 0;
+    if (pendingCommand != 0 && reminderCount > 2)
+        ShowReminder();
+}
+
+void T_urahnlrb1::ShowReminder()
+{
+    if (listNameAnimating)
+        return;
+    listNameAnimating = true;
+    const QString text = QStringLiteral("Taste !");
+    const QString caption = ListNameCaption();
+    const QString hint = ListNameHint();
+    for (int i = 1; i <= text.size(); ++i) {
+        SetListNameCaption(text.left(i), hint);
+        RepaintButton(kListName);
+        Wait(i % 5, false);
+    }
+    Wait(100, false);
+    SetListNameCaption(caption, hint);
+    RepaintButton(kListName);
+    listNameAnimating = false;
+}
+
+void T_urahnlrb1::SetBarCounts(int left, int right)
+{
+    barCountLeft = left;
+    barCountRight = right;
+    RedrawButton(kPrevious);
+    RedrawButton(kNext);
+}
+
+void T_urahnlrb1::LoadingTextChanged()
+{
+    RedrawButton(kHelp);
+}
+
+// ---- Results ---------------------------------------------------------------------
+
+void T_urahnlrb1::WriteResultsOfList() {}
+
+void T_urahnlrb1::RecordResults(const QString&) {}
+
+void T_urahnlrb1::AppendListMarker(const QString&) {}
