@@ -56,6 +56,7 @@ void T_urahnlrb1::CreateControls()
     labelVon_ = new QLabel(QStringLiteral("von"), this);
     countLabel_ = new QLabel(this);
     countLabel_->setObjectName(QStringLiteral("L11"));
+    countLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     numberBox_ = new TNumberBox(this);
     numberBox_->setObjectName(QStringLiteral("L10"));
     connect(numberBox_, &TNumberBox::Committed, this, &T_urahnlrb1::CommitNumberBox);
@@ -83,8 +84,13 @@ void T_urahnlrb1::ApplyLayout()
     labelNr_->setGeometry(layout_.labelNr);
     labelVon_->setGeometry(layout_.labelVon);
     countLabel_->setGeometry(layout_.count);
-    numberBox_->setGeometry(layout_.numberBox);
-    numberBox_->SetRightEdge(layout_.previous.right() + 1);
+    numberBox_->SetRestGeometry(layout_.numberBox);
+    // Labels, boxes and the number box grow with the window.
+    QFont small = font();
+    small.setPixelSize(qMax(8, layout_.labelNr.height() * 11 / 20));
+    for (QWidget* w : std::initializer_list<QWidget*>{labelTon_, labelNr_, labelVon_, countLabel_,
+                                                      numberBox_, speechBox_, noiseBox_})
+        w->setFont(small);
     LayoutButtons();
     LayoutCentre(layout_.centre);
 }

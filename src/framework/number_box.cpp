@@ -46,13 +46,21 @@ void TNumberBox::keyPressEvent(QKeyEvent* event)
 void TNumberBox::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
+    if (rest_.isValid())
+        setGeometry(rest_);
     Q_EMIT Committed(text());
+}
+
+void TNumberBox::SetRestGeometry(const QRect& rect)
+{
+    rest_ = rect;
+    setGeometry(rect);
 }
 
 void TNumberBox::FitToText()
 {
-    if (rightEdge_ < 0)
+    if (!rest_.isValid())
         return;
     const int width = fontMetrics().horizontalAdvance(text() + u' ') + 4 + 2 * 2;
-    setGeometry(rightEdge_ - width, y(), width, height());
+    setGeometry(rest_.right() + 1 - width, rest_.top(), width, rest_.height());
 }

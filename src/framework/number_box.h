@@ -12,8 +12,9 @@ class TNumberBox final : public QLineEdit {
 public:
     explicit TNumberBox(QWidget* parent = nullptr);
 
-    // The edge the box keeps its right side on while it grows with its text.
-    void SetRightEdge(int x) { rightEdge_ = x; FitToText(); }
+    // The place of the box when nobody types; while typing it keeps the right
+    // edge of this place and is as wide as its text plus a blank and 4 pixels.
+    void SetRestGeometry(const QRect& rect);
 
 Q_SIGNALS:
     // Enter was pressed or the box lost the focus, with the text typed.
@@ -25,5 +26,5 @@ protected:
 
 private:
     void FitToText();
-    int rightEdge_ = -1;
+    QRect rest_;
 };
