@@ -219,7 +219,8 @@ void T_urahnlrb::TearDown()
     StopTicks();
     spelling_->Stop();
     currentEntry.reset();
-    currentList.reset();
+    currentList = nullptr;
+    wordList.reset();
     errorList.reset();
     motivationList.reset();
     hintList.reset();

@@ -131,7 +131,7 @@ public:
     const QString& Section() const { return section; }
     int Mode() const { return mode; }
     const QString& ListFile() const { return listFile; }
-    tmoiel* CurrentList() const { return currentList.get(); }
+    tmoiel* CurrentList() const { return currentList; }
     tmoiel* ErrorList() const { return errorList.get(); }
     WordEntry* CurrentEntry() const { return currentEntry.get(); }
     int Position() const { return position; }
@@ -200,13 +200,16 @@ protected:
     QString section;                  // profile section, the exercise's name
     int mode = 0;                     // variant started by the main window
     QString listFile;                 // list file relative to "listen\"
-    std::shared_ptr<tmoiel> currentList;   // may be the error list
+    // The list worked on: the loaded word list (or the placeholder), or the
+    // error list while "Lernkartei" is practised. Not owned.
+    tmoiel* currentList = nullptr;
+    std::unique_ptr<tmoiel> wordList;      // the list loaded from "listen"
     WordEntryPtr currentEntry;
     int listNumber = 0;               // "Liste"
     int position = 0;                 // "Listenstelle"
     int pictureNumber = 0;            // "Bildnr"
     int soundNumber = 0;              // "Soundnr"
-    std::shared_ptr<tmoiel> errorList;
+    std::unique_ptr<tmoiel> errorList;
     std::unique_ptr<tmoiel> motivationList;
     std::unique_ptr<tmoiel> hintList;
     int pendingCommand = 0;

@@ -154,7 +154,8 @@ void T_urahnlrb1::OpenList()
             ToSwissSpelling(loaded.get());
     }
     if (loaded) {
-        currentList = std::move(loaded);
+        wordList = std::move(loaded);
+        currentList = wordList.get();
         if (SettingWuerfeln() == 1)
             Shuffle(*currentList);
         if (position >= currentList->Count())
@@ -171,13 +172,14 @@ void T_urahnlrb1::OpenList()
 
 void T_urahnlrb1::UsePlaceholderList(bool pictureFieldToo)
 {
-    auto list = std::make_shared<tmoiel>(QStringLiteral("leere Liste"));
+    auto list = std::make_unique<tmoiel>(QStringLiteral("leere Liste"));
     auto entry = std::make_shared<WordEntry>();
     entry->Field(FieldWord) = kPlaceholderText;
     if (pictureFieldToo)
         entry->Field(FieldPicture) = kPlaceholderText;
     list->Append(entry);
-    currentList = list;
+    wordList = std::move(list);
+    currentList = wordList.get();
     position = 0;
     listNumber = 0;
     TakeCurrentEntry();
@@ -220,8 +222,10 @@ void T_urahnlrb1::ChooseList()
         if (Load(loaded, ListFolder() + listFile, true) && loaded) {
             if (SwissMode())
                 ToSwissSpelling(loaded.get());
-            currentList = std::move(loaded);
+            wordList = std::move(loaded);
         }
+        // Choosing a list ends the practice of the error list.
+        currentList = wordList.get();
         Ini::WriteString(ResolvePath(CurrentProfilePath()), section, QStringLiteral("Dateiname"), listFile);
         ShowButton(kRemove, false);
     }
@@ -243,7 +247,7 @@ void T_urahnlrb1::PractiseErrorList()
     if (!errorList || errorList->IsEmpty())
         return;
     SetListNameCaption(QStringLiteral("Lernkartei"), QStringLiteral("Lernkartei"));
-    currentList = errorList;
+    currentList = errorList.get();
     position = 0;
     TakeCurrentEntry();
     PostCommand(kPrevious, 0);
