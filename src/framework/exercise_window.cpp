@@ -6,7 +6,7 @@
 #include "data/path_helpers.h"
 #include "data/program_state.h"
 #include "framework/exercise_shared.h"
-#include "framework/framework_settings.h"
+#include "data/exercise_settings.h"
 #include "framework/input_discard.h"
 #include "framework/loading_texts.h"
 #include "framework/size_class.h"
@@ -190,7 +190,7 @@ void T_urahnlrb::ResetNumbers(bool, bool)
 
 void T_urahnlrb::ReadListKeys(const QString& sectionName)
 {
-    LoadFrameworkSettings(sectionName);
+    LoadSettings(sectionName);
     const QString profile = ProfileFile();
     listFile = Ini::ReadString(profile, sectionName, QStringLiteral("Dateiname"), QString(), 255);
     if (listFile.isEmpty())
@@ -198,7 +198,7 @@ void T_urahnlrb::ReadListKeys(const QString& sectionName)
     position = Ini::ReadInt(profile, sectionName, QStringLiteral("Listenstelle"), 0);
     pictureNumber = 0;
     soundNumber = Ini::ReadInt(profile, sectionName, QStringLiteral("Soundnr"), 0);
-    if (SettingWuerfeln() == 1)
+    if (ExerciseSettings().wuerfeln == 1)
         position = 0;
 }
 
@@ -347,7 +347,7 @@ void T_urahnlrb::Tick()
 
 QString T_urahnlrb::ToDisplayCase(const QString& text) const
 {
-    return SettingAuto2() == 1 ? text.toUpper() : text;
+    return ExerciseSettings().auto2 == 1 ? text.toUpper() : text;
 }
 
 void T_urahnlrb::ShowLoadingText()

@@ -5,7 +5,7 @@
 #include "data/program_state.h"
 #include "dialogs/tf_opendialog.h"
 #include "framework/exercise_shared.h"
-#include "framework/framework_settings.h"
+#include "data/exercise_settings.h"
 #include "framework/number_box.h"
 #include "framework/shuffle.h"
 #include "framework/spelling_out.h"
@@ -111,7 +111,7 @@ void T_urahnlrb1::ResetNumbers(bool speechOnValue, bool noiseOnValue)
 {
     speechOn = speechOnValue;
     noiseOn = noiseOnValue;
-    const int mitSound = SettingMitSound();
+    const int mitSound = ExerciseSettings().mitSound;
     settingBoxes_ = true;
     if (mitSound == 0) {
         speechBox_->hide();
@@ -156,7 +156,7 @@ void T_urahnlrb1::OpenList()
     if (loaded) {
         wordList = std::move(loaded);
         currentList = wordList.get();
-        if (SettingWuerfeln() == 1)
+        if (ExerciseSettings().wuerfeln == 1)
             Shuffle(*currentList);
         if (position >= currentList->Count())
             position = 0;
@@ -229,7 +229,7 @@ void T_urahnlrb1::ChooseList()
         Ini::WriteString(ResolvePath(CurrentProfilePath()), section, QStringLiteral("Dateiname"), listFile);
         ShowButton(kRemove, false);
     }
-    if (SettingWuerfeln() == 1 && currentList)
+    if (ExerciseSettings().wuerfeln == 1 && currentList)
         Shuffle(*currentList);
     if (currentList && currentList->Count() > 0) {
         position = 0;
@@ -294,9 +294,9 @@ void T_urahnlrb1::SoundBoxToggled()
     if (noiseOn)
         soundNumber = 1;
     if (!speechOn && !noiseOn)
-        SetSettingMitSound(1);
-    else if (SettingMitSound() < 2)
-        SetSettingMitSound(2);
+        ExerciseSettings().mitSound = 1;
+    else if (ExerciseSettings().mitSound < 2)
+        ExerciseSettings().mitSound = 2;
 }
 
 void T_urahnlrb1::RereadSoundBoxes()

@@ -4,7 +4,7 @@
 
 #include "controls/face_layout.h"
 #include "controls/tdrbutton.h"
-#include "framework/framework_settings.h"
+#include "data/exercise_settings.h"
 #include "framework/spelling_out.h"
 
 #include <QPainter>
@@ -135,7 +135,7 @@ void T_urahnlrb1::SetCheckEnabled(bool enabled)
 void T_urahnlrb1::UpdateLook(tdrbutton& b)
 {
     const bool down = b.isDown();
-    const bool bars = SettingBedienung() != 0;
+    const bool bars = ExerciseSettings().bedienung != 0;
     const bool sounding = SoundPlaying();
     switch (b.Number()) {
     case kPrevious:
@@ -207,7 +207,7 @@ void T_urahnlrb1::DrawButton(tdrbutton& b, QPainter& painter)
     const QRect outer = b.rect();
     const QRect inner = outer.adjusted(2, 2, -2, -2);
     b.Draw(painter, inner);
-    const bool bars = SettingBedienung() != 0;
+    const bool bars = ExerciseSettings().bedienung != 0;
     if (bars && b.Number() == kPrevious)
         DrawBarColumn(painter, inner, barCountLeft);
     else if (bars && b.Number() == kNext)

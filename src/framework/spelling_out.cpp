@@ -1,7 +1,7 @@
 #include "framework/spelling_out.h"
 
 #include "framework/exercise_window.h"
-#include "framework/framework_settings.h"
+#include "data/exercise_settings.h"
 #include "platform/clock.h"
 
 namespace {
@@ -12,7 +12,7 @@ constexpr int kBlankExtraMs = 700;
 
 int PauseMs()
 {
-    return qMax(0, SettingBuchstabierpause()) * 100;
+    return qMax(0, ExerciseSettings().buchstabierpause) * 100;
 }
 
 } // namespace
@@ -75,7 +75,7 @@ void SpellingOut::StepOnce(const QString& text, int at, SpellKind kind)
         window_.PlayDirect(HintSoundFile(kind), false);
         return;
     }
-    const bool sounds = SpeaksLetterSounds(SettingStimme()) && kind != SpellKind::Names;
+    const bool sounds = SpeaksLetterSounds(ExerciseSettings().stimme) && kind != SpellKind::Names;
     const QStringList groups =
         sounds && kind == SpellKind::Groups ? ReadLetterGroups() : QStringList();
     const SpellUnit unit = ChooseSpellUnit(text, at, kind, sounds, groups);
