@@ -12,6 +12,8 @@
 #include "framework/size_class.h"
 #include "framework/spelling_out.h"
 #include "platform/command_event.h"
+#include "sound/button_sound_player.h"
+#include "sound/simple_sound.h"
 #include "platform/ini_file.h"
 
 #include <QApplication>
@@ -380,21 +382,38 @@ tdrbutton* T_urahnlrb::ButtonByHandle(const QObject* handle) const
     return nullptr;
 }
 
-void T_urahnlrb::StopSound() {}
+void T_urahnlrb::StopSound()
+{
+    SoundStopRequest();
+}
 
 bool T_urahnlrb::SoundPlaying() const
 {
-    return false;
+    return IsSoundPlaying();
 }
 
-bool T_urahnlrb::PlayOnButton(int, const QString&)
+ButtonSoundPlayer& T_urahnlrb::SoundPlayer(int number)
 {
-    return false;
+    std::unique_ptr<ButtonSoundPlayer>& player = players_[number];
+    if (!player)
+        player = std::make_unique<ButtonSoundPlayer>(this, number);
+    return *player;
 }
 
-void T_urahnlrb::SetButtonControlString(int, const QString&) {}
+bool T_urahnlrb::PlayOnButton(int number, const QString& file)
+{
+    return SoundPlayer(number).PlaySoundFile(file);
+}
 
-void T_urahnlrb::PlayDirect(const QString&, bool) {}
+void T_urahnlrb::SetButtonControlString(int number, const QString& controlString)
+{
+    SoundPlayer(number).SetSoundControlString(controlString);
+}
+
+void T_urahnlrb::PlayDirect(const QString& file, bool wait)
+{
+    PlaySimpleSound(file, wait ? SimpleSoundMode::Sync : SimpleSoundMode::Async);
+}
 
 int T_urahnlrb::PickMotivation(int, int, int)
 {

@@ -33,11 +33,13 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <map>
 #include <memory>
 
 #include "data/word_list.h"
 
 class QEventLoop;
+class ButtonSoundPlayer;
 class SpellingOut;
 class tdrbutton;
 
@@ -118,10 +120,12 @@ public:
     void StopSound();
     // A button sound is playing.
     bool SoundPlaying() const;
-    // Plays file on the drawn button with that number (its end arrives as
-    // command 1000 with the number as code); false when it did not start.
+    // The sound player of the button with that number: its sounds end as
+    // command 1000 with the number as code.
+    ButtonSoundPlayer& SoundPlayer(int number);
+    // Plays file on the button with that number; false when it did not start.
     bool PlayOnButton(int number, const QString& file);
-    // Sets the sound control string of a drawn button.
+    // Sets the sound control string of a button.
     void SetButtonControlString(int number, const QString& controlString);
     // Plays a file without a button: returns at once, or when wait is set
     // after the sound has ended.
@@ -230,6 +234,7 @@ private:
     void RecordMonitor();
 
     QBasicTimer timer_;
+    std::map<int, std::unique_ptr<ButtonSoundPlayer>> players_;
     std::unique_ptr<SpellingOut> spelling_;
     QPointer<QEventLoop> modalLoop_;
     bool shownOnce_ = false;

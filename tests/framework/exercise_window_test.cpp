@@ -6,7 +6,9 @@
 #include "framework/loading_texts.h"
 #include "framework/spelling_out.h"
 #include "platform/ini_file.h"
+#include "support/fake_audio_device.h"
 #include "support/fake_clock.h"
+#include "support/wav_bytes.h"
 #include "support/temp_program.h"
 
 #include <QApplication>
@@ -148,6 +150,7 @@ TEST(ExerciseWindow, ListKeysAreReadAndWritten)
 {
     TempProgram prog;
     const QString profile = prog.Write("protokoll/jeder.ini", "");
+    Program().currentProfilePath = profile;
     const QString section = QStringLiteral("Bild zum Wort");
     Ini::WriteInt(profile, section, QStringLiteral("Listenstelle"), 5);
     Ini::WriteInt(profile, section, QStringLiteral("Soundnr"), 1);
@@ -179,6 +182,7 @@ TEST(ExerciseWindow, BlankPausesAndThenReportsLikeASoundEnd)
     TempProgram prog;
     FakeClock clock;
     const QString profile = prog.Write("protokoll/jeder.ini", "");
+    Program().currentProfilePath = profile;
     Ini::WriteInt(profile, QStringLiteral("Bild zum Wort"), QStringLiteral("Buchstabierpause"), 4);
     RecordingExercise w;
     w.show();
@@ -191,6 +195,36 @@ TEST(ExerciseWindow, BlankPausesAndThenReportsLikeASoundEnd)
     EXPECT_EQ(w.Spelling().position, 3);
     QCoreApplication::processEvents();
     EXPECT_EQ(w.commands, (Commands{{1000, 125}}));
+}
+
+TEST(ExerciseWindow, SpellingOutStepsOnEachSoundEndUntilTheEnd)
+{
+    TempProgram prog;
+    FakeClock clock;
+    FakeAudioDevice device(clock);
+    const QString profile = prog.Write("protokoll/jeder.ini", "");
+    Program().currentProfilePath = profile;
+    Ini::WriteInt(profile, QStringLiteral("Bild zum Wort"), QStringLiteral("Buchstabierpause"), 0);
+    // 200 ms of sound per letter.
+    const QByteArray wav = wavbytes::Wav(1, 8000, 16, wavbytes::Samples16(std::vector<qint16>(1600, 100)));
+    for (const char* letter : {"a", "b", "c"})
+        prog.Write(QStringLiteral("ABC\\w\\%1_.wav").arg(letter), wav);
+    RecordingExercise w;
+    w.show();
+    QCoreApplication::processEvents();
+    w.commands.clear();
+
+    w.Spelling().Start(QStringLiteral("abc"), 0, SpellKind::Letters, 2);
+    EXPECT_TRUE(w.Spelling().running);
+    EXPECT_EQ(w.Spelling().position, 1);
+    for (int i = 0; i < 10 && w.Spelling().running; ++i)
+        clock.Wait(100, true);
+    QCoreApplication::processEvents();
+    // Spelled up to the requested end only: a and b, each reported back.
+    EXPECT_FALSE(w.Spelling().running);
+    EXPECT_EQ(w.Spelling().position, 2);
+    EXPECT_EQ(device.PlayCount(AudioChannel::Button), 2);
+    EXPECT_EQ(w.commands, (Commands{{1000, 125}, {1000, 125}}));
 }
 
 } // namespace

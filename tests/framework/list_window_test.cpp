@@ -36,6 +36,7 @@ struct Folder {
         prog.Write("listen\\tiere.txt", ListFile({"Hund", "Katze", "Maus", "Pferd"}));
         prog.Write("listen\\mehr\\obst.txt", ListFile({"Apfel", "Birne"}));
         profile = prog.Write("protokoll\\jeder.ini", "");
+        Program().currentProfilePath = profile;
         Ini::WriteString(profile, kSection, "Dateiname", "tiere.txt");
     }
     void Set(const char* key, int value) const { Ini::WriteInt(profile, kSection, QString::fromUtf8(key), value); }
