@@ -52,12 +52,12 @@ void T_urahnlrb1::CreateButtons()
 {
     if (!buttons_.isEmpty())
         return;
-    for (const ButtonSpec& spec : kButtons) {
-        auto* b = new tdrbutton(this, spec.number, nullptr);
-        b->setObjectName(QString::fromLatin1(spec.name));
-        b->setToolTip(QString::fromUtf8(spec.hint));
+    for (const ButtonSpec& def : kButtons) {
+        auto* b = new tdrbutton(this, def.number, nullptr);
+        b->setObjectName(QString::fromLatin1(def.name));
+        b->setToolTip(QString::fromUtf8(def.hint));
         b->setFocusPolicy(Qt::TabFocus);
-        const int number = spec.number;
+        const int number = def.number;
         connect(b, &QAbstractButton::clicked, this, [this, number] { ButtonClicked(number); });
         connect(b, &QAbstractButton::pressed, b, [b] { b->update(); });
         connect(b, &QAbstractButton::released, b, [b] { b->update(); });
