@@ -104,16 +104,14 @@ bool FilePresence::IsFileIn(const QString& folder, const QString& name)
 {
     if (name.isEmpty() || IsDotName(name))
         return false;
-    Listing* listing = lastListing_;
-    if (!haveLast_ || folder != lastFolder_) {
+    auto known = byGivenName_.constFind(folder);
+    if (known == byGivenName_.cend()) {
         const QString f = WithForwardSlashes(folder);
         if (NeedsFileSystem(f))
             return FileExists(folder + name);
-        listing = ListingOf(f);
-        lastFolder_ = folder;
-        lastListing_ = listing;
-        haveLast_ = true;
+        known = byGivenName_.insert(folder, ListingOf(f));
     }
+    Listing* listing = *known;
     QString n = name;
     const Kind* kind = listing ? listing->Find(n) : nullptr;
     return kind && *kind == Kind::File;

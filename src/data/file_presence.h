@@ -33,7 +33,5 @@ private:
     static std::shared_ptr<Listing> List(const QString& native);
 
     QHash<QString, std::shared_ptr<Listing>> listings_;
-    QString lastFolder_;   // the folder of the last IsFileIn and its listing
-    Listing* lastListing_ = nullptr;
-    bool haveLast_ = false;
+    QHash<QString, Listing*> byGivenName_;   // folders as callers wrote them
 };

@@ -96,7 +96,8 @@ bool Matches(const QString& field, const QString& text, int mode)
 
 WordEntry::WordEntry()
 {
-    slots[FieldPicture] = QLatin1String(kDefaultPictureStyle);
+    static const QString style = QLatin1String(kDefaultPictureStyle);
+    slots[FieldPicture] = style;
 }
 
 void WordEntry::DetachAll()
