@@ -51,7 +51,6 @@ int RunProgram(QApplication& app, const CommandLine& commandLine)
 {
     Stored() = commandLine;
     QApplication::setApplicationName(QStringLiteral("Lirabo"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Lirabo"));
 
     // Creation of the main window: folders, fonts, random numbers, position.
     SetUpDataFolders(ExecutableFolder());
