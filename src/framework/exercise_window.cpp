@@ -1,20 +1,21 @@
 #include "framework/exercise_window.h"
 
 #include "controls/tdrbutton.h"
-
+#include "data/exercise_settings.h"
 #include "data/idle_check.h"
 #include "data/path_helpers.h"
 #include "data/program_state.h"
+#include "framework/certificate_data.h"
 #include "framework/exercise_shared.h"
-#include "data/exercise_settings.h"
 #include "framework/input_discard.h"
 #include "framework/loading_texts.h"
+#include "framework/results_files.h"
 #include "framework/size_class.h"
 #include "framework/spelling_out.h"
 #include "platform/command_event.h"
+#include "platform/ini_file.h"
 #include "sound/button_sound_player.h"
 #include "sound/simple_sound.h"
-#include "platform/ini_file.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -87,6 +88,7 @@ void T_urahnlrb::Setup(int modeValue, const QString& sectionName)
     setWindowState(windowState() | Qt::WindowMaximized);
     section = sectionName;
     mode = modeValue;
+    ProtocolAnswers().Clear();
     motivationList = LoadList(QStringLiteral("intern\\motiv.txt"), false);
     hintList = LoadList(QStringLiteral("intern\\hinweis.txt"), false);
     errorList = LoadList(ChangeExtension(CurrentProfilePath(), QStringLiteral(".fhl")), true);
@@ -182,6 +184,7 @@ void T_urahnlrb::Prepare()
 
 void T_urahnlrb::WriteCertificate()
 {
+    WriteCertificateData(section, ProtocolAnswers(), CurrentResultsContext(listFile));
 }
 
 void T_urahnlrb::ResetNumbers(bool, bool)
@@ -220,6 +223,7 @@ void T_urahnlrb::TearDown()
     tornDown_ = true;
     StopTicks();
     spelling_->Stop();
+    ProtocolAnswers().Clear();
     currentEntry.reset();
     currentList = nullptr;
     wordList.reset();

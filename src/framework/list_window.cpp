@@ -1,16 +1,20 @@
 #include "framework/list_window.h"
 
+#include "data/exercise_settings.h"
 #include "data/path_helpers.h"
-#include "platform/file_paths.h"
 #include "data/program_state.h"
 #include "dialogs/tf_opendialog.h"
+#include "framework/certificate_data.h"
+#include "framework/error_list.h"
 #include "framework/exercise_shared.h"
-#include "data/exercise_settings.h"
 #include "framework/number_box.h"
+#include "framework/results_files.h"
+#include "framework/results_protocol.h"
 #include "framework/shuffle.h"
 #include "framework/spelling_out.h"
-#include "platform/ini_file.h"
 #include "platform/clock.h"
+#include "platform/file_paths.h"
+#include "platform/ini_file.h"
 #include "platform/messages.h"
 
 #include <QCheckBox>
@@ -423,8 +427,34 @@ void T_urahnlrb1::LoadingTextChanged()
 
 // ---- Results ---------------------------------------------------------------------
 
-void T_urahnlrb1::WriteResultsOfList() {}
+void T_urahnlrb1::WriteResultsOfList()
+{
+    AnswerLists& answers = ProtocolAnswers();
+    if (currentList)
+        CollectAnswers(*currentList, errorList, answers);
+    const ResultsContext context = CurrentResultsContext(listFile);
+    ExerciseShared& shared = SharedExerciseState();
+    WriteProtocol(section, shared.summaryDue ? DescribeTypingControl() : QString(), answers, context);
+    WriteCertificateData(section, answers, context);
+    answers.Clear();
+    ResultsHeaderFlag() = false;
+    shared.summaryDue = false;
+}
 
-void T_urahnlrb1::RecordResults(const QString&) {}
+void T_urahnlrb1::RecordResults(const QString& header)
+{
+    AnswerLists& answers = ProtocolAnswers();
+    if (currentList)
+        CollectAnswers(*currentList, errorList, answers);
+    const ResultsContext context = CurrentResultsContext(listFile);
+    WriteProtocol(section, header, answers, context);
+    WriteCertificateData(section, answers, context);
+    SaveErrorList(errorList.get(), CurrentProfilePath());
+    answers.Clear();
+    ResultsHeaderFlag() = true;
+}
 
-void T_urahnlrb1::AppendListMarker(const QString&) {}
+void T_urahnlrb1::AppendListMarker(const QString& marker)
+{
+    ProtocolAnswers().AddListMarker(marker);
+}

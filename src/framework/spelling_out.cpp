@@ -1,7 +1,7 @@
 #include "framework/spelling_out.h"
 
-#include "framework/exercise_window.h"
 #include "data/exercise_settings.h"
+#include "framework/exercise_window.h"
 #include "platform/clock.h"
 
 namespace {

@@ -7,6 +7,7 @@
 #include "framework/number_box.h"
 #include "platform/ini_file.h"
 #include "platform/messages.h"
+#include "platform/text_codec.h"
 #include "support/fake_clock.h"
 #include "support/temp_program.h"
 #include "test_exercise.h"
@@ -248,6 +249,50 @@ TEST(ListWindow, LernkarteiPractisesTheErrorListAndRemovingTheLastOpensTheChoose
     EXPECT_FALSE(learn->isVisible());
     EXPECT_FALSE(remove->isVisible());
     EXPECT_TRUE(w.ErrorList()->IsEmpty());
+}
+
+TEST(ListWindow, AnswersReachProtocolCertificateAndErrorList)
+{
+    Folder f;
+    const QString section = QStringLiteral("Hören und Schreiben ");
+    Ini::WriteString(f.profile, section, "Dateiname", "tiere.txt");
+    TestExercise w(section);
+    w.show();
+    Settle();
+    w.PressButton(T_urahnlrb1::kCheck);   // Hund right at once
+    w.PressButton(T_urahnlrb1::kNext);
+    Settle();
+    w.answer = QStringLiteral(" Kaze; -OK-");
+    w.PressButton(T_urahnlrb1::kCheck);   // Katze at the second try
+    Settle();
+
+    // Changing the list in exercise 1 writes the answers so far.
+    {
+        ChooserAnswer chooser;
+        chooser.Next(f.prog.Path("listen/mehr/obst.txt"));
+        w.ChooseList();
+        Settle();
+    }
+    const QString protocol = DecodeCp1252(f.prog.Read("protokoll/jeder.txt"));
+    EXPECT_TRUE(protocol.contains(QStringLiteral("Datei: tiere.txt"))) << protocol.toStdString();
+    EXPECT_TRUE(protocol.contains(QStringLiteral("Hund               = -OK-")));
+    EXPECT_TRUE(protocol.contains(QStringLiteral("Katze              =  Kaze; -OK-")));
+    const QString certificate = DecodeCp1252(f.prog.Read("protokoll/jeder.zgn"));
+    EXPECT_TRUE(certificate.contains(QStringLiteral("Katze                = beim 2. Versuch -OK-")));
+
+    // Leaving records the rest and saves the error list.
+    w.answer = QStringLiteral(" Afel; ");
+    w.PressButton(T_urahnlrb1::kCheck);
+    Settle();
+    LeaveAnswer yes(Answer::Yes);
+    w.RequestLeave();
+    EXPECT_TRUE(w.IsTornDown());
+    EXPECT_TRUE(DecodeCp1252(f.prog.Read("protokoll/jeder.txt")).contains(QStringLiteral("Datei: mehr\\obst.txt")));
+    EXPECT_TRUE(DecodeCp1252(f.prog.Read("protokoll/jeder.zgn")).contains(QString::fromUtf8("Apfel                = nochmal üben")));
+    const QByteArray errors = f.prog.Read("protokoll/jeder.fhl");
+    EXPECT_TRUE(errors.contains("Katze"));
+    EXPECT_TRUE(errors.contains("Apfel"));
+    EXPECT_FALSE(errors.contains("Hund"));
 }
 
 TEST(ListWindow, ReminderShowsTasteWhileACommandWaits)
