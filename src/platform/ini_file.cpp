@@ -157,10 +157,21 @@ bool SetValueIn(QStringList& lines, const QString& section, const QString& key, 
     return true;
 }
 
+// Reads a file that is about to be rewritten. A file that exists but cannot be
+// read is never replaced: that would lose every other key in it.
+static bool ReadForWrite(const QString& file, QStringList& lines)
+{
+    ReadStatus status = ReadStatus::Ok;
+    lines = ReadTextLines(file, &status);
+    return status != ReadStatus::Unreadable;
+}
+
 bool WriteString(const QString& file, const QString& section, const QString& key,
                  const QString& value)
 {
-    QStringList lines = ReadTextLines(file);
+    QStringList lines;
+    if (!ReadForWrite(file, lines))
+        return false;
     if (!SetValueIn(lines, section, key, value))
         return true;
     return WriteLines(file, lines);
@@ -173,7 +184,9 @@ bool WriteInt(const QString& file, const QString& section, const QString& key, i
 
 bool DeleteKey(const QString& file, const QString& section, const QString& key)
 {
-    QStringList lines = ReadTextLines(file);
+    QStringList lines;
+    if (!ReadForWrite(file, lines))
+        return false;
     const auto [begin, end] = FindSection(lines, section);
     if (begin < 0)
         return true;
@@ -189,7 +202,9 @@ bool DeleteKey(const QString& file, const QString& section, const QString& key)
 
 bool DeleteSection(const QString& file, const QString& section)
 {
-    QStringList lines = ReadTextLines(file);
+    QStringList lines;
+    if (!ReadForWrite(file, lines))
+        return false;
     const auto [begin, end] = FindSection(lines, section);
     if (begin < 0)
         return true;

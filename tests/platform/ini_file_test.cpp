@@ -38,3 +38,12 @@ TEST(IniFile, SetValueInEditsLinesLikeAWrite)
     EXPECT_EQ(lines, (QStringList{"; comment", "[A]", "X=5", "unknown=keep", "new=n", "", "[B]", "z=2",
                                   "[C]", "k=v"}));
 }
+
+TEST(IniFile, NeverReplacesAFileItCannotRead)
+{
+    TempProgram prog;
+    QDir().mkpath(prog.Path("blocked.ini"));
+    EXPECT_FALSE(Ini::WriteString(prog.Path("blocked.ini"), "A", "k", "v"));
+    EXPECT_FALSE(Ini::DeleteKey(prog.Path("blocked.ini"), "A", "k"));
+    EXPECT_TRUE(QFileInfo(prog.Path("blocked.ini")).isDir());
+}
