@@ -16,13 +16,13 @@ const QColor kCyan(0, 0xFF, 0xFF);
 const QColor kFocusFrame(0xFF, 0, 0xFF);
 const QString kArial = QStringLiteral("Arial");
 
-struct ButtonSpec {
+struct ButtonDef {
     int number;
     const char* name;
     const char* hint;
 };
 
-const ButtonSpec kButtons[] = {
+const ButtonDef kButtons[] = {
     {T_urahnlrb1::kPrevious, "B12", ""},
     {T_urahnlrb1::kNext, "B13", ""},
     {T_urahnlrb1::kListName, "b14", ""},
@@ -52,7 +52,7 @@ void T_urahnlrb1::CreateButtons()
 {
     if (!buttons_.isEmpty())
         return;
-    for (const ButtonSpec& def : kButtons) {
+    for (const ButtonDef& def : kButtons) {
         auto* b = new tdrbutton(this, def.number, nullptr);
         b->setObjectName(QString::fromLatin1(def.name));
         b->setToolTip(QString::fromUtf8(def.hint));
@@ -225,7 +225,10 @@ void T_urahnlrb1::DrawBarColumn(QPainter& painter, const QRect& inner, int count
 {
     const int left = inner.left() + inner.width() / 4;
     const int right = inner.right() - inner.width() / 4;
-    const QFontMetrics metrics(painter.font());
+    QFont font = painter.font();
+    font.setPixelSize(qMax(8, inner.height() / 6));
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
     int bottom = inner.bottom() - 4;
     int drawn = 0;
     for (; drawn < count && bottom - 3 > inner.top() + metrics.height(); ++drawn, bottom -= 4) {

@@ -2,6 +2,7 @@
 #include "framework/list_window.h"
 
 #include "controls/tdrbutton.h"
+#include "data/idle_check.h"
 #include "dialogs/modal_run.h"
 #include "dialogs/tf_opendialog.h"
 #include "framework/number_box.h"
@@ -158,6 +159,7 @@ TEST(ListWindow, NoInTheLeaveQuestionKeepsThePositionAndRestartsTheTicks)
     }
     EXPECT_TRUE(w.isVisible());
     EXPECT_TRUE(w.TicksRunning());
+    EXPECT_FALSE(IdleCheckRunning());
     EXPECT_FALSE(w.ClosingByUser());
     EXPECT_EQ(w.Position(), 1);
     EXPECT_EQ(w.word->text(), QStringLiteral("Katze"));
@@ -170,6 +172,7 @@ TEST(ListWindow, NoInTheLeaveQuestionKeepsThePositionAndRestartsTheTicks)
     w.RequestLeave();
     EXPECT_TRUE(w.IsTornDown());
     EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(IdleCheckRunning());
     EXPECT_EQ(Ini::ReadInt(f.profile, kSection, "Listenstelle", -1), 2);
 }
 
@@ -303,13 +306,25 @@ TEST(ListWindow, ReminderShowsTasteWhileACommandWaits)
     w.show();
     Settle();
     w.StopTicks();
-    w.SetPending(T_urahnlrb1::kNext);
-    QStringList captions;
+    QStringList shown;
+    clock.OnAdvance([&](qint64) {
+        if (shown.isEmpty() || shown.back() != w.ListNameCaption())
+            shown << w.ListNameCaption();
+    });
+    // Nothing pending: no reminder.
     for (int i = 0; i < 6 * 4; ++i)
         w.Tick();
-    // After the animation the list name is back.
+    EXPECT_TRUE(shown.isEmpty());
+    // A waiting command: after the counter passed 2 the text is built up
+    // letter by letter, then the list name comes back.
+    w.ResetReminder();
+    w.SetPending(T_urahnlrb1::kNext);
+    for (int i = 0; i < 6 * 3; ++i)
+        w.Tick();
+    ASSERT_FALSE(shown.isEmpty());
+    EXPECT_EQ(shown.first(), QStringLiteral("T"));
+    EXPECT_TRUE(shown.contains(QStringLiteral("Taste !")));
     EXPECT_EQ(w.ListNameCaption(), QStringLiteral("tiere.txt"));
-    EXPECT_EQ(w.ReminderCount(), 4);
 }
 
 } // namespace

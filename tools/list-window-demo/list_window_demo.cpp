@@ -42,6 +42,7 @@ int main(int argc, char** argv)
     Program().programFolder = root;
     Program().dataRoot = root + QStringLiteral("protokoll/");
     const QString profile = root + QStringLiteral("protokoll/jeder.ini");
+    Program().currentProfilePath = profile;
     const QString section = QStringLiteral("Bild zum Wort");
     Ini::WriteString(profile, section, QStringLiteral("Dateiname"), QStringLiteral("tiere.txt"));
     Ini::WriteInt(profile, section, QStringLiteral("Listenstelle"), 2);
