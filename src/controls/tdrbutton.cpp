@@ -17,7 +17,8 @@ tdrbutton::tdrbutton(QWidget* owner, int number, QWidget* placeholder)
 
 tdrbutton::tdrbutton(QWidget* owner, int number, Callback callback, QVariant data, QWidget* placeholder)
     : QAbstractButton(placeholder && placeholder->parentWidget() ? placeholder->parentWidget() : owner),
-      number_(number), owner_(owner), callback_(std::move(callback)), callbackData_(std::move(data))
+      number_(number), owner_(owner), callback_(std::move(callback)), callbackData_(std::move(data)),
+      sound_(owner, number)
 {
     setFocusPolicy(Qt::StrongFocus);
     if (placeholder)

@@ -9,6 +9,7 @@
 // blank.
 #include "controls/picture.h"
 #include "controls/style_string.h"
+#include "sound/button_sound_player.h"
 
 #include <QAbstractButton>
 #include <QFont>
@@ -107,9 +108,12 @@ public:
     void SetDrawHandler(std::function<void(tdrbutton&, QPainter&)> handler);
 
     // -- sound ---------------------------------------------------------------------
-    // The sound unit gives every button its player (ButtonSoundPlayer, owned
-    // here and told about the number and owner above); windows read the
-    // playing state when they draw a button as pressed.
+    // The button's sound player (own sound name, control string, release and
+    // playing flags, PlaySoundFile); its SoundFinished goes to Owner() with
+    // Number(). Windows read Sound().IsPlaying() when they draw a button as
+    // pressed.
+    ButtonSoundPlayer& Sound() { return sound_; }
+    const ButtonSoundPlayer& Sound() const { return sound_; }
 
 Q_SIGNALS:
     void mouseDown(QMouseEvent* event);
@@ -166,4 +170,5 @@ private:
     std::vector<int> letterX_;
     QSize textSize_;
     std::function<void(tdrbutton&, QPainter&)> drawHandler_;
+    ButtonSoundPlayer sound_;
 };
