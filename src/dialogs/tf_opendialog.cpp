@@ -125,6 +125,7 @@ TF_opendialog::TF_opendialog(QWidget* parent) : QDialog(parent)
     LV_auswahl->setResizeMode(QListView::Adjust);
     LV_auswahl->setSelectionMode(QAbstractItemView::SingleSelection);
     LV_auswahl->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    LV_auswahl->setIconSize(QSize(16, 16));
     LV_auswahl->viewport()->setMouseTracking(true);
     LV_auswahl->viewport()->installEventFilter(this);
     TV->viewport()->installEventFilter(this);
@@ -133,6 +134,7 @@ TF_opendialog::TF_opendialog(QWidget* parent) : QDialog(parent)
     listLayout->addWidget(LV_auswahl);
     P_auswahl->setStretchFactor(0, 2);
     P_auswahl->setStretchFactor(1, 3);
+    P_auswahl->setSizes({240, 360});
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setSizeGripEnabled(false);
