@@ -1,0 +1,9 @@
+#include "dialogs/teinstellungen6.h"
+
+Teinstellungen6::Teinstellungen6(QWidget* parent) : Teinstellungen5(parent)
+{
+    level_ = 5;
+    Hide(701);
+    Hide(702);
+    Hide(703);
+}
