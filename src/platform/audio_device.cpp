@@ -1,8 +1,10 @@
 #include "platform/audio_device.h"
 #include "platform/audio_sdl_device.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 #include <QObject>
+#include <utility>
 
 bool PcmFormat::IsPlayable() const
 {
@@ -40,10 +42,10 @@ PlayResult AudioDevice::Play(AudioChannel channel, AudioClipPtr clip, std::funct
     if (!IsOpen() || !clip)
         return PlayResult::NotOpen;
     Pending& p = pending_[int(channel)];
-    p = Pending{++lastToken_, std::move(onEnd)};
+    Pending previous = std::exchange(p, Pending{++lastToken_, std::move(onEnd)});
     const PlayResult result = Start(channel, std::move(clip), p.token);
     if (result != PlayResult::Started)
-        p = Pending{};
+        p = std::move(previous); // the channel goes on with what it played
     return result;
 }
 
@@ -85,6 +87,13 @@ AudioDevice& ProgramAudio()
     if (g_device)
         return *g_device;
     static SdlAudioDevice real;
+    static const bool closeAtExit = [] {
+        // Silence the device before the application object goes, so no end is
+        // reported to a program that is shutting down.
+        qAddPostRoutine([] { real.Close(); });
+        return true;
+    }();
+    (void)closeAtExit;
     return real;
 }
 

@@ -31,10 +31,20 @@ private:
 
 SdlAudioDevice::~SdlAudioDevice()
 {
+    Close();
+}
+
+void SdlAudioDevice::Close()
+{
+    tried_ = true;
     if (device_)
         SDL_CloseAudioDevice(device_); // waits for the callback to finish
+    device_ = 0;
+    for (Voice& v : voices_)
+        v = Voice{};
     if (subsystem_)
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    subsystem_ = false;
 }
 
 bool SdlAudioDevice::Open()

@@ -13,6 +13,8 @@ public:
     ~SdlAudioDevice() override;
 
     bool Open() override;
+    // Closes the device for good (later Open calls fail).
+    void Close();
     bool IsOpen() const override { return device_ != 0; }
     bool IsSounding(AudioChannel channel) const override;
     QString LastError() const override { return error_; }

@@ -80,6 +80,15 @@ TEST(AudioDevice, EndsArriveQueuedAndNeverForStoppedOrReplacedClips)
     DrainEvents();
     EXPECT_EQ(ends[2], 1);
 
+    // A refused clip leaves the channel with the one it played, end and all.
+    ASSERT_EQ(device.Play(AudioChannel::Button, Clip(device, 800), count(0)), PlayResult::Started);
+    device.nextResult = PlayResult::Refused;
+    EXPECT_EQ(device.Play(AudioChannel::Button, Clip(device, 800), count(1)), PlayResult::Refused);
+    device.Advance(100);
+    DrainEvents();
+    EXPECT_EQ(ends[0], 2);
+    EXPECT_EQ(ends[1], 0);
+
     // Formats the device cannot take, and no device at all.
     EXPECT_EQ(device.Convert(PcmFormat{1, 1, 8000, 4}, "ab", 2), nullptr);
     EXPECT_EQ(device.Convert(PcmFormat{2, 1, 8000, 16}, "ab", 2), nullptr);
