@@ -15,6 +15,7 @@
 #include "platform/command_event.h"
 #include "platform/ini_file.h"
 #include "sound/button_sound_player.h"
+#include "sound/motivation.h"
 #include "sound/simple_sound.h"
 
 #include <QApplication>
@@ -89,8 +90,8 @@ void T_urahnlrb::Setup(int modeValue, const QString& sectionName)
     section = sectionName;
     mode = modeValue;
     ProtocolAnswers().Clear();
-    motivationList = LoadList(QStringLiteral("intern\\motiv.txt"), false);
-    hintList = LoadList(QStringLiteral("intern\\hinweis.txt"), false);
+    motivationList = LoadFeedbackTable(kPraiseTable);
+    hintList = LoadFeedbackTable(kHintTable);
     errorList = LoadList(ChangeExtension(CurrentProfilePath(), QStringLiteral(".fhl")), true);
 }
 
@@ -398,6 +399,10 @@ bool T_urahnlrb::SoundPlaying() const
 
 ButtonSoundPlayer& T_urahnlrb::SoundPlayer(int number)
 {
+    if (tdrbutton* button = ButtonHandleByNumber(number))
+        return button->Sound();
+    // A number without a drawn button (yet) plays through a player of the
+    // window, with the same command at its end.
     std::unique_ptr<ButtonSoundPlayer>& player = players_[number];
     if (!player)
         player = std::make_unique<ButtonSoundPlayer>(this, number);
@@ -419,24 +424,26 @@ void T_urahnlrb::PlayDirect(const QString& file, bool wait)
     PlaySimpleSound(file, wait ? SimpleSoundMode::Sync : SimpleSoundMode::Async);
 }
 
-int T_urahnlrb::PickMotivation(int, int, int)
+int T_urahnlrb::PickMotivation(int first, int last, int variant)
 {
-    return 0;
+    const int index = ::PickMotivation(motivationList.get(), first, last, variant, &SoundPlayer(kHelpButton));
+    DiscardQueuedInput(this, QueuedInput::Keys);
+    return index;
 }
 
-int T_urahnlrb::PickHint(int, int, int)
+int T_urahnlrb::PickHint(int first, int last, int variant)
 {
-    return 0;
+    const int index = ::PickHint(hintList.get(), first, last, variant, &SoundPlayer(kHelpButton));
+    DiscardQueuedInput(this, QueuedInput::Keys);
+    return index;
 }
 
 QString T_urahnlrb::MotivationText(int index, int variant) const
 {
-    const WordEntry* e = motivationList ? motivationList->Entry(index) : nullptr;
-    return e ? e->Field(3 + ((variant % 3) + 3) % 3) : QString();
+    return ::MotivationText(motivationList.get(), index, variant);
 }
 
 QString T_urahnlrb::HintText(int index, int variant) const
 {
-    const WordEntry* e = hintList ? hintList->Entry(index) : nullptr;
-    return e ? e->Field(3 + ((variant % 3) + 3) % 3) : QString();
+    return ::HintText(hintList.get(), index, variant);
 }

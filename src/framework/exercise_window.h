@@ -50,6 +50,7 @@ public:
     static constexpr int kSoundFinished = 1000;   // a sound ended; code: the button's number
     static constexpr int kSoundFinished2 = 1001;  // delivered as kSoundFinished
     static constexpr int kEndButton = 125;        // end button; plays the spelled units
+    static constexpr int kHelpButton = 49;        // help button; plays praise and hints
     static constexpr int kOwnCode = 2;            // code of a command the window gave itself
     static constexpr int kTickMs = 100;
     static constexpr int kTimerId = 1000;

@@ -177,6 +177,20 @@ TEST(ExerciseWindow, ListKeysAreReadAndWritten)
     EXPECT_EQ(shuffled.Position(), 0);
 }
 
+TEST(ExerciseWindow, PraiseAndHintTablesAreTheWindowsOwn)
+{
+    TempProgram prog;
+    prog.Write("intern\\motiv.txt", "Lob\r\n\r\na.wav;b.wav;c.wav;Super;Prima;Toll\r\nd.wav;e.wav;f.wav;Gut;Fein;Klasse\r\n");
+    prog.Write("intern\\hinweis.txt", "Hinweise\r\n\r\n;;;H0;H1;H2\r\n;;;I0;I1;I2\r\n;;;J0;J1;J2\r\n");
+    RecordingExercise w;
+    EXPECT_EQ(w.PickHint(2, 3, 0), 2);
+    EXPECT_EQ(w.HintText(2, 4), QStringLiteral("J1"));
+    const int praise = w.PickMotivation(0, -1, 0);
+    EXPECT_TRUE(praise == 0 || praise == 1);
+    EXPECT_EQ(w.MotivationText(1, 2), QStringLiteral("Klasse"));
+    EXPECT_EQ(w.MotivationText(5, 0), QString());
+}
+
 TEST(ExerciseWindow, BlankPausesAndThenReportsLikeASoundEnd)
 {
     TempProgram prog;
