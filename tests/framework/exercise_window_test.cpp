@@ -4,8 +4,10 @@
 
 #include "framework/exercise_shared.h"
 #include "framework/loading_texts.h"
+#include "framework/shuffle.h"
 #include "framework/spelling_out.h"
 #include "platform/ini_file.h"
+#include "platform/random.h"
 #include "support/fake_audio_device.h"
 #include "support/fake_clock.h"
 #include "support/wav_bytes.h"
@@ -239,6 +241,57 @@ TEST(ExerciseWindow, SpellingOutStepsOnEachSoundEndUntilTheEnd)
     EXPECT_EQ(w.Spelling().position, 2);
     EXPECT_EQ(device.PlayCount(AudioChannel::Button), 2);
     EXPECT_EQ(w.commands, (Commands{{1000, 125}, {1000, 125}}));
+}
+
+TEST(ExerciseWindow, SingleUnitsPlayAtOnceAndTheLastOneToItsEnd)
+{
+    TempProgram prog;
+    FakeClock clock;
+    FakeAudioDevice device(clock);
+    // 300 ms per letter.
+    const QByteArray wav = wavbytes::Wav(1, 8000, 16, wavbytes::Samples16(std::vector<qint16>(2400, 100)));
+    prog.Write("ABC\\w\\a_.wav", wav);
+    prog.Write("ABC\\w\\b_.wav", wav);
+    RecordingExercise w;
+    const qint64 start = clock.NowMs();
+    w.Spelling().Step(QStringLiteral("ab"), 0, SpellKind::Letters);
+    EXPECT_EQ(clock.NowMs(), start);   // asynchronous: the text goes on
+    EXPECT_EQ(device.PlayCount(AudioChannel::Simple), 1);
+    w.Spelling().Step(QStringLiteral("ab"), 1, SpellKind::Letters);
+    EXPECT_GE(clock.NowMs() - start, 300);   // the last unit plays to its end
+    EXPECT_EQ(device.PlayCount(AudioChannel::Simple), 2);
+    EXPECT_FALSE(w.Spelling().running);
+}
+
+TEST(ExerciseWindow, ShuffleKeepsEveryEntryAndRepeatsWithTheSeed)
+{
+    auto makeList = [] {
+        tmoiel list;
+        for (int i = 0; i < 8; ++i) {
+            auto e = std::make_shared<WordEntry>();
+            e->Field(FieldWord) = QString::number(i);
+            list.Append(e, QString::number(i));
+        }
+        return list;
+    };
+    auto order = [](const tmoiel& list) {
+        QStringList words;
+        for (int i = 0; i < list.Count(); ++i) {
+            EXPECT_EQ(list.Text(i), list.Entry(i)->Field(FieldWord));   // text and entry move together
+            words << list.Entry(i)->Field(FieldWord);
+        }
+        return words;
+    };
+    tmoiel a = makeList();
+    tmoiel b = makeList();
+    SeedRandom(7);
+    Shuffle(a);
+    SeedRandom(7);
+    Shuffle(b);
+    EXPECT_EQ(order(a), order(b));
+    QStringList sorted = order(a);
+    sorted.sort();
+    EXPECT_EQ(sorted, order(makeList()));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "framework/list_window.h"
 
 #include "controls/tdrbutton.h"
+#include "data/exercise_settings.h"
 #include "data/idle_check.h"
 #include "dialogs/modal_run.h"
 #include "dialogs/tf_opendialog.h"
@@ -143,6 +144,22 @@ TEST(ListWindow, MitSoundZeroHidesTheSoundPanelAndSwitchesSoundOff)
         EXPECT_EQ(w.SpeechOn(), mitSound == 2);
         EXPECT_FALSE(w.NoiseOn());
     }
+}
+
+TEST(ListWindow, SoundBoxesSetMitSoundAndCapitalsShowInUpperCase)
+{
+    Folder f;
+    f.Set("Auto2", 1);
+    TestExercise w;
+    w.show();
+    Settle();
+    EXPECT_EQ(w.word->text(), QStringLiteral("HUND"));
+    w.SpeechBox()->setChecked(false);
+    EXPECT_EQ(ExerciseSettings().mitSound, 1);   // both off: no sound
+    w.NoiseBox()->setChecked(true);
+    EXPECT_TRUE(w.NoiseOn());
+    EXPECT_EQ(w.SoundNumber(), 1);
+    EXPECT_EQ(ExerciseSettings().mitSound, 2);   // raised again
 }
 
 TEST(ListWindow, NoInTheLeaveQuestionKeepsThePositionAndRestartsTheTicks)
