@@ -271,7 +271,7 @@ void Teinstellungen1::ChooseFont()
     QFontDialog dialog(QFont(ExerciseSettings().schriftart), this);
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     if (RunModal(dialog) == QDialog::Accepted)
-        FontChosen(dialog.selectedFont().family());
+        FontChosen(dialog.currentFont().family());
 }
 
 void Teinstellungen1::FontChosen(const QString& family)

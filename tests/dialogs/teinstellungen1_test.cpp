@@ -8,11 +8,14 @@
 #include "dialogs/text_color_box.h"
 #include "dialogs/tform_lautauswahl.h"
 #include "platform/ini_file.h"
+#include "platform/color_text.h"
 #include "platform/messages.h"
 #include "support/temp_program.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QColorDialog>
+#include <QFontDialog>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -35,7 +38,11 @@ protected:
         Program().currentPupilName = "Lena";
         ProgInfo().ResetColors();
     }
-    void TearDown() override { SetMessageHook({}); }
+    void TearDown() override
+    {
+        SetMessageHook({});
+        SetModalHook({});
+    }
 
     void Profile(const QString& section, const QString& key, const QString& value)
     {
@@ -155,8 +162,11 @@ TEST_F(SettingsDialog, ControlsGoBackToTheProfileInOrder)
     Profile(kWriting, "Tippton", "3");
     Profile(kWriting, "Motzahl", "4");
     Profile(kWriting, "Funsound", "0");
+    Profile(kWriting, "Textfarbe", "4");
     Teinstellungen1 dialog;
     Show(dialog, kWriting);
+    EXPECT_EQ(dialog.CB_textfarbe->currentIndex(), 4);
+    EXPECT_EQ(dialog.CB_textfarbe->count(), 16);
     EXPECT_TRUE(Checked(dialog, 702));
     EXPECT_EQ(qobject_cast<QLabel*>(dialog.FindControl(41))->text(), "0.15");
     EXPECT_TRUE(dialog.RB_wieBuchstabieren->isChecked());
@@ -274,6 +284,39 @@ TEST_F(SettingsDialog, AChosenFontJoinsTheFontListAndIsSavedAsSchriftart)
     EXPECT_EQ(Ini::ReadString(CurrentProfilePath(), kWriting, "Schriftart", ""), "Verdana");
     EXPECT_EQ(Stored(kWriting, "Schrift"), FontList().IndexOf("Verdana"));
     FontList().Reset();
+}
+
+TEST_F(SettingsDialog, FontAndColourDialogsOpenWithTheCurrentValues)
+{
+    Teinstellungen1 dialog;
+    Show(dialog, kWriting);
+    SetModalHook([](QDialog& d) {
+        auto* fonts = qobject_cast<QFontDialog*>(&d);
+        EXPECT_NE(fonts, nullptr);
+        if (!fonts)
+            return int(QDialog::Rejected);
+        fonts->setCurrentFont(QFont("DejaVu Sans"));
+        return int(QDialog::Accepted);
+    });
+    dialog.Button(1002)->click();
+    EXPECT_EQ(dialog.CB_schrift->currentText(), "DejaVu Sans");
+
+    ProgInfo().colors[5] = 0x00336699;
+    SetModalHook([](QDialog& d) {
+        auto* colours = qobject_cast<QColorDialog*>(&d);
+        EXPECT_NE(colours, nullptr);
+        if (!colours)
+            return int(QDialog::Rejected);
+        EXPECT_EQ(FromQColor(QColorDialog::customColor(5)), 0x00336699u);   // the palette
+        EXPECT_EQ(FromQColor(colours->currentColor()), ProgInfo().windowColor);
+        colours->setCurrentColor(ToQColor(0x00336699));
+        return int(QDialog::Accepted);
+    });
+    dialog.Button(500)->click();
+    SetModalHook({});
+    FontList().Reset();
+    EXPECT_EQ(ExerciseSettings().hintergrundfarbe, u'5');
+    EXPECT_EQ(ProgInfo().windowColor, 0x00336699u);
 }
 
 TEST_F(SettingsDialog, AChosenBackgroundTakesTheIndexOfAMatchingCustomColour)
