@@ -91,6 +91,12 @@ struct WordListItem {
 class tmoiel {
 public:
     explicit tmoiel(QString title = QStringLiteral("untitled"));
+    // A list is not copied: a copy would share its entries unnoticed. Share
+    // single entries through SharedEntry/Insert instead.
+    tmoiel(const tmoiel&) = delete;
+    tmoiel& operator=(const tmoiel&) = delete;
+    tmoiel(tmoiel&&) = default;
+    tmoiel& operator=(tmoiel&&) = default;
 
     QString title;     // header 1
     QString header2;
