@@ -29,9 +29,12 @@ protected:
             return false;
         switch (event->type()) {
         case QEvent::KeyPress:
-        case QEvent::KeyRelease:
         case QEvent::ShortcutOverride:
             return kinds_.testFlag(QueuedInput::Keys);
+        case QEvent::KeyRelease:
+            // A release carries no input but ends a held key: dropping it
+            // would leave a key lock waiting for it and swallow the next key.
+            return false;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
             return kinds_.testFlag(QueuedInput::LeftMouseDown)

@@ -11,7 +11,7 @@
 class QWidget;
 
 enum class QueuedInput {
-    Keys = 1,            // key down, character and key up
+    Keys = 1,            // key down and character (key up still arrives)
     LeftMouseDown = 2,   // left button down (and its double click)
 };
 Q_DECLARE_FLAGS(QueuedInputs, QueuedInput)

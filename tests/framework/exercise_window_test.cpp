@@ -34,6 +34,10 @@ protected:
     void OnCommand(int number, int code) override { commands.emplace_back(number, code); }
     void OnTick() override { ++ticks; }
     void keyPressEvent(QKeyEvent*) override { ++keys; }
+    void keyReleaseEvent(QKeyEvent*) override { ++releases; }
+
+public:
+    int releases = 0;
 };
 
 using Commands = std::vector<std::pair<int, int>>;
@@ -63,6 +67,7 @@ TEST(ExerciseWindow, PressReplacesThePendingCommandAndQueuedKeysAreDropped)
     QCoreApplication::processEvents();
     EXPECT_EQ(w.commands, (Commands{{7, 2}, {12, 0}}));
     EXPECT_EQ(w.keys, 0);
+    EXPECT_EQ(w.releases, 1);  // a key lock still hears the key go up
 
     // Keys that come after the discard are delivered as usual.
     PostKey(&w);
