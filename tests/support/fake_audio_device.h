@@ -14,6 +14,7 @@ public:
     struct PlayRecord {
         AudioChannel channel;
         AudioClipPtr clip;
+        qint64 atMs = 0;  // device time when it started
     };
 
     FakeAudioDevice() { SetProgramAudio(this); }
@@ -47,6 +48,7 @@ public:
     // Plays ms milliseconds on every channel; clips that run out report their end.
     void Advance(qint64 ms)
     {
+        nowMs_ += ms;
         for (int c = 0; c < kAudioChannelCount; ++c) {
             Voice& v = voices_[c];
             if (!v.active)
@@ -86,7 +88,7 @@ protected:
         nextResult = PlayResult::Started;
         if (result != PlayResult::Started)
             return result;
-        plays.push_back({channel, clip});
+        plays.push_back({channel, clip, nowMs_});
         voices_[int(channel)] = Voice{clip->DurationUs(), token, true};
         if (clip->DurationUs() == 0)
             Advance(0);
@@ -95,6 +97,7 @@ protected:
     void Halt(AudioChannel channel) override { voices_[int(channel)] = Voice{}; }
 
 private:
+    qint64 nowMs_ = 0;
     struct Voice {
         qint64 leftUs = 0;
         quint64 token = 0;

@@ -1,0 +1,165 @@
+// Tprog1: playing the entry's sound, the spoken word in parts, spelling out
+// and the single letter, and what happens when a sound ends.
+#include "exercises/spiel1/tprog1.h"
+
+#include "data/exercise_settings.h"
+#include "data/path_helpers.h"
+#include "exercises/spiel1/task_rules.h"
+#include "framework/spelling_out.h"
+#include "platform/clock.h"
+#include "sound/simple_sound.h"
+#include "sound/twav.h"
+
+#include <QCheckBox>
+
+namespace {
+
+// Spelling out by Stimme: letter sounds with the chosen letter groups, or
+// letter names.
+SpellKind SpellKindByStimme()
+{
+    return SpeaksLetterSounds(ExerciseSettings().stimme) ? SpellKind::Groups : SpellKind::Letters;
+}
+
+} // namespace
+
+void Tprog1::PlayFunSound(int setting, const QString& name)
+{
+    // A feedback sound "fun\<name>.wav", cutting off the one before.
+    if (setting == 0 || name.isEmpty())
+        return;
+    QString file = QStringLiteral("fun\\") + name;
+    if (!name.contains(u'.'))
+        file += QStringLiteral(".wav");
+    PlayDirect(file, false);
+}
+
+void Tprog1::PlayEntrySound(int code)
+{
+    if (code == kPlayAfterPause) {
+        PlayRecordingAfterPause();
+        return;
+    }
+    const WordEntry* entry = CurrentEntry();
+    if (!entry)
+        return;
+    if (NoiseBox()->isChecked() && !entry->Field(FieldNoise).isEmpty()) {
+        noisePlaying_ = true;
+        nextPart_ = 0;
+        if (!PlayOnButton(kWordDisplay, entry->Field(FieldNoise)))
+            noisePlaying_ = false;
+        return;
+    }
+    if (lautier_) {
+        if (!typing_.HasWord())
+            return;
+        spelling_ = true;
+        spellFrom_ = typing_.WordPartStart();
+        spellTo_ = int(typing_.Expected().size());
+        UpdateWordDisplay();
+        Spelling().Start(typing_.Expected(), spellFrom_, SpellKindByStimme(), spellTo_);
+        return;
+    }
+    SpeakWord(ArticleCounts(typing_.Settings(), noiseFlag_));
+}
+
+void Tprog1::SpeakWord(bool articleCounts)
+{
+    const WordEntry* entry = CurrentEntry();
+    speech_ = entry ? SpeechSequence(SpokenText(entry->Field(FieldWord))) : QStringList();
+    const SpeechStart start = FirstSpeechPart(speech_, articleCounts);
+    nextPart_ = 0;
+    if (start.play < 0)
+        return;
+    nextPart_ = start.next;
+    PlayOnButton(kWordDisplay, speech_[start.play]);
+}
+
+void Tprog1::PlayRecordingAfterPause()
+{
+    const WordEntry* entry = CurrentEntry();
+    if (!entry)
+        return;
+    const QString blank = QStringLiteral("intern\\leersound.wav");
+    if (FileExists(ResolvePath(blank)))
+        PlayDirect(blank, true);
+    else
+        Wait(ExerciseSettings().buchstabierpause * 100, true);
+    const QString& recording = entry->Field(FieldSpeech);
+    if (recording.isEmpty())
+        return;
+    if (HasTrailingArticle(recording)) {
+        // Only the noun: from the pause after it to the end is the article.
+        int gap = 25;
+        const int pause = wav_.FindPauseAfter(recording, 2048, true, gap, 1).value_or(25);
+        const int length = wav_.GetLengthMs(recording);
+        if (length >= pause) {
+            wav_.SetBusy(false);
+            wav_.CloseAllDevices();
+            if (wav_.PlayRange(this, recording, 0, pause))
+                return;
+        }
+        wav_.Stop();
+    }
+    PlayOnButton(kPicture, recording);
+}
+
+void Tprog1::SoundEnded(int button)
+{
+    if (button == kWordDisplay) {
+        if (noisePlaying_) {
+            noisePlaying_ = false;
+            if (SpeechBox()->isChecked()) {
+                Wait(ExerciseSettings().soundpause * 100, true);
+                SpeakWord(true);
+            }
+            return;
+        }
+        if (nextPart_ > 0 && nextPart_ < speech_.size()) {
+            const int part = nextPart_++;
+            PlayOnButton(kWordDisplay, speech_[part]);
+        } else {
+            nextPart_ = 0;
+        }
+        return;
+    }
+    if (button == kEndButton && spelling_) {
+        if (!Spelling().running || Spelling().position >= spellTo_)
+            spelling_ = false;
+        UpdateWordDisplay();
+    }
+}
+
+void Tprog1::SpellWord()
+{
+    if (!typing_.HasWord())
+        return;
+    const SpellRange range = SpellRangeFor(ExerciseSettings().buchstabieren, typing_.WordPartStart(),
+                                           typing_.WritePosition(), int(typing_.Expected().size()));
+    if (range.to <= range.from)
+        return;
+    spelling_ = true;
+    spellFrom_ = range.from;
+    spellTo_ = range.to;
+    UpdateWordDisplay();
+    Spelling().Start(typing_.Expected(), range.from, SpellKindByStimme(), range.to);
+}
+
+void Tprog1::SayLetterAtWritePosition()
+{
+    if (!typing_.HasWord())
+        return;
+    Spelling().Stop();
+    spelling_ = false;
+    Spelling().Step(typing_.Expected(), typing_.WritePosition(), SpellKind::Letters);
+    UpdateWordDisplay();
+}
+
+void Tprog1::StopAllSound()
+{
+    Spelling().Stop();
+    spelling_ = false;
+    noisePlaying_ = false;
+    nextPart_ = 0;
+    StopSound();
+}
