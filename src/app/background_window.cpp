@@ -69,7 +69,10 @@ void TF_hinten::CheckNow()
     if (!IdleCheckRunning())
         return;
     if (CoverBackground() && isHidden()) {
+        // Behind every other window of the program: a window shown last
+        // would otherwise lie on top of an open question or exercise.
         show();
+        lower();
         if (front_) {
             front_->raise();
             front_->activateWindow();

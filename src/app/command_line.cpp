@@ -1,12 +1,42 @@
 #include "app/command_line.h"
 
+#include "app/exercise_start.h"
 #include "data/program_state.h"
+
+namespace {
+
+// "--name value" or "--name=value"; true when a is that option. A missing
+// value is reported in cl.error.
+bool TakeValue(const QStringList& arguments, qsizetype& i, const QString& name, QString& value,
+               CommandLine& cl)
+{
+    const QString& a = arguments[i];
+    if (a.startsWith(name + u'=')) {
+        value = a.mid(name.size() + 1);
+        return true;
+    }
+    if (a != name)
+        return false;
+    if (i + 1 < arguments.size()) {
+        value = arguments[++i];
+    } else {
+        cl.error = QStringLiteral("Zu %1 fehlt der Wert.").arg(name);
+    }
+    return true;
+}
+
+} // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments)
 {
     CommandLine cl;
-    for (const QString& a : arguments) {
-        if (a == u"--help" || a == u"-h" || a == u"/?" || a == u"-?")
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (TakeValue(arguments, i, QStringLiteral("--exercise"), cl.exercise, cl)) {
+            if (cl.error.isEmpty() && ExerciseByName(cl.exercise) == ExerciseKind::None)
+                cl.error = QStringLiteral("Unbekannte \u00dcbung: %1").arg(cl.exercise);
+        } else if (TakeValue(arguments, i, QStringLiteral("--pupil"), cl.pupil, cl)) {
+        } else if (a == u"--help" || a == u"-h" || a == u"/?" || a == u"-?")
             cl.help = true;
         else if (a.compare(u"/debug", Qt::CaseInsensitive) == 0 ||
                  a.compare(u"-debug", Qt::CaseInsensitive) == 0)
@@ -33,6 +63,11 @@ QString HelpText()
                           "Aufruf: lirabo [Optionen]\n"
                           "\n"
                           "Optionen:\n"
+                          "  --exercise NAME   startet gleich die \u00dcbung NAME; wird sie geschlossen,\n"
+                          "                    endet das Programm. NAME ist eine von:\n") +
+           ExerciseNamesHelp() +
+           QStringLiteral("  --pupil NAME      f\u00fcr den angemeldeten Sch\u00fcler NAME (sonst der erste der\n"
+                          "                    Namensliste)\n"
                           "  /debug, -debug    schreibt beim \u00d6ffnen der Hilfe ein Diagnoseprotokoll\n"
                           "  --help, -h, /?    zeigt diese \u00dcbersicht und beendet das Programm\n"
                           "\n"

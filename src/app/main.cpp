@@ -8,6 +8,11 @@
 int main(int argc, char** argv)
 {
     const CommandLine commandLine = ParseCommandLine(argc, argv);
+    if (!commandLine.error.isEmpty()) {
+        std::fputs((commandLine.error + QStringLiteral("\n(lirabo --help zeigt die Optionen.)\n")).toUtf8().constData(),
+                   stderr);
+        return 2;
+    }
     if (commandLine.help) {
         std::fputs(HelpText().toUtf8().constData(), stdout);
         return 0;

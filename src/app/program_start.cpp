@@ -1,10 +1,13 @@
 #include "app/program_start.h"
 
 #include "app/background_window.h"
+#include "app/exercise_start.h"
+#include "app/pupil_box.h"
 #include "app/program_fonts.h"
 #include "app/start_window.h"
 #include "data/data_folders.h"
 #include "data/program_state.h"
+#include "platform/messages.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -30,6 +33,21 @@ void QuitWhenShownIfAsked(StartWindow& window)
         std::fflush(stdout);
         QCoreApplication::quit();
     }, Qt::QueuedConnection);
+}
+
+bool QuittingWhenShown()
+{
+    return !qEnvironmentVariableIsEmpty("LIRABO_QUIT_WHEN_SHOWN");
+}
+
+// The pupil named on the command line into the box; false (after a note)
+// when the registry does not know the name.
+bool SelectNamedPupil(StartWindow& window, const QString& name)
+{
+    if (name.isEmpty() || window.Box()->SelectRegisteredName(name))
+        return true;
+    ShowNote(QStringLiteral("Der Name \"%1\" ist nicht angemeldet.").arg(name));
+    return false;
 }
 
 } // namespace
@@ -64,10 +82,29 @@ int RunProgram(QApplication& app, const CommandLine& commandLine)
     TF_hinten background;
     background.SetFrontWindow(&window);
 
-    QuitWhenShownIfAsked(window);
-    window.show();
-    background.StartTimer();
-    const int code = app.exec();
+    QObject::connect(&window, &StartWindow::ExerciseChosen, &window,
+                     [](ExerciseKind kind) { RunExercise(kind); }, Qt::QueuedConnection);
+
+    int code = 0;
+    if (!commandLine.exercise.isEmpty()) {
+        // Started for one exercise (a desktop shortcut): it runs, and its end
+        // is the program's end.
+        window.Begin();
+        if (SelectNamedPupil(window, commandLine.pupil)) {
+            background.StartTimer();
+            RunExercise(ExerciseByName(commandLine.exercise));
+        } else {
+            code = 2;
+        }
+    } else {
+        QuitWhenShownIfAsked(window);
+        window.show();
+        background.StartTimer();
+        // Until there is a main menu, exercise 1 starts for the pupil at once.
+        if (SelectNamedPupil(window, commandLine.pupil) && !QuittingWhenShown())
+            Q_EMIT window.ExerciseChosen(ExerciseKind::HoerenUndSchreiben);
+        code = app.exec();
+    }
     background.hide();
     fonts.RemoveAll();
     return code;

@@ -44,6 +44,14 @@ void PupilBox::SelectCurrentProfile()
     selection_.SelectCurrentProfile();
 }
 
+bool PupilBox::SelectRegisteredName(const QString& name)
+{
+    if (!selection_.SelectRegisteredName(name))
+        return false;
+    Show();
+    return true;
+}
+
 PupilSelection::Confirmed PupilBox::Confirm()
 {
     busy_ = true;

@@ -17,6 +17,8 @@ public:
     void Start();
     // CurrentProfilePath from the name in the box.
     void SelectCurrentProfile();
+    // A registered pupil into the box and current; false when unknown.
+    bool SelectRegisteredName(const QString& name);
 
     void showPopup() override;
 

@@ -7,6 +7,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -19,8 +20,27 @@ StartWindow::StartWindow(QWidget* parent) : QWidget(parent)
     label->setBuddy(box_);
     layout->addWidget(label);
     layout->addWidget(box_);
+    layout->addSpacing(8);
+    AddExerciseButton(ExerciseKind::HoerenUndSchreiben, QStringLiteral("Hören und Schreiben"));
+    AddExerciseButton(ExerciseKind::Lautieruebung, QStringLiteral("Lautierübung"));
     layout->addStretch();
-    resize(360, 140);
+    resize(360, 200);
+}
+
+void StartWindow::AddExerciseButton(ExerciseKind kind, const QString& caption)
+{
+    auto* button = new QPushButton(caption, this);
+    (kind == ExerciseKind::Lautieruebung ? lautier_ : hoeren_) = button;
+    layout()->addWidget(button);
+    connect(button, &QPushButton::clicked, this, [this, kind] {
+        box_->SelectCurrentProfile();
+        Q_EMIT ExerciseChosen(kind);
+    });
+}
+
+QPushButton* StartWindow::ExerciseButton(ExerciseKind kind) const
+{
+    return kind == ExerciseKind::Lautieruebung ? lautier_ : hoeren_;
 }
 
 void StartWindow::CenterOnMouseMonitor()
@@ -37,6 +57,11 @@ void StartWindow::CenterOnMouseMonitor()
 void StartWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    Begin();
+}
+
+void StartWindow::Begin()
+{
     if (started_)
         return;
     started_ = true;

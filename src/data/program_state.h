@@ -12,6 +12,7 @@ struct ProgramState {
     bool swissMode = false;
     bool coverBackground = true;
     bool startOnListChoice = true;
+    bool firstStart = true;     // no exercise has started yet in this run
 };
 
 ProgramState& Program();

@@ -61,6 +61,16 @@ void PupilSelection::Start()
     SelectCurrentProfile();
 }
 
+bool PupilSelection::SelectRegisteredName(const QString& name)
+{
+    const qsizetype i = IndexInList(name.trimmed());
+    if (i < 0)
+        return false;
+    text_ = names_[i];
+    SelectCurrentProfile();
+    return true;
+}
+
 PupilSelection::Confirmed PupilSelection::ConfirmPupilName()
 {
     const QString name = StorableName(text_);

@@ -31,6 +31,10 @@ public:
     void SelectCurrentProfile();
     // What the main window does when it is shown.
     void Start();
+    // Puts the registered name into the box (in its registered spelling) and
+    // makes its profile current; false, changing nothing, when the registry
+    // does not know the name.
+    bool SelectRegisteredName(const QString& name);
 
     // The box lost the focus or Enter was pressed.
     Confirmed ConfirmPupilName();

@@ -77,6 +77,18 @@ TEST_F(PupilSelectionTest, SelectCurrentProfile)
     }
 }
 
+// The command line names a pupil: only a registered one is taken.
+TEST_F(PupilSelectionTest, SelectRegisteredName)
+{
+    EXPECT_TRUE(s.SelectRegisteredName(" anna "));
+    EXPECT_EQ(s.Text(), "Anna");
+    EXPECT_EQ(CurrentProfilePath(), Root() + "anna.ini");
+    EXPECT_FALSE(s.SelectRegisteredName("Bert"));
+    EXPECT_EQ(s.Text(), "Anna");
+    EXPECT_EQ(CurrentProfilePath(), Root() + "anna.ini");
+    EXPECT_EQ(s.Names(), QStringList({"Name", "Anna"}));
+}
+
 TEST_F(PupilSelectionTest, ConfirmKnownAndEmptyNames)
 {
     EXPECT_EQ(Type("  anna "), PupilSelection::Confirmed::Known);
