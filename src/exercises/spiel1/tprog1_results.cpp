@@ -3,6 +3,7 @@
 #include "exercises/spiel1/tprog1.h"
 
 #include "data/exercise_settings.h"
+#include "dialogs/teinstellungen_1.h"
 #include "exercises/spiel1/typing_record.h"
 
 #include <QApplication>
@@ -45,6 +46,12 @@ void Tprog1::OptionsPressed()
     NormaliseRecords();
     RecordResults(SummaryHeader());
     T_urahnlrb1::OptionsPressed();
+    if (PendingCommand() == 0) {
+        Teinstellungen_1 dialog(this);
+        dialog.Open(CurrentList(), Section());
+        // What the profile holds now, whether the dialog stored or not.
+        LoadSettings(Section());
+    }
     TakeSettings();
     SetCheckEnabled(typing_.Settings().textcontrolle == 0);
     savedTextvorgabe_ = typing_.Settings().textvorgabe;

@@ -293,6 +293,31 @@ TEST_F(Exercise1Test, ClosingWritesProtocolCertificateAndErrorList)
     EXPECT_EQ(Ini::ReadInt(profile, section, "Listenstelle", -1), 1);
 }
 
+// The settings dialog opens for the exercise's section; afterwards the same
+// entry comes again with the stored settings, and the results so far are in
+// the protocol.
+TEST_F(Exercise1Test, SettingsButtonPresentsTheSameEntryWithTheNewSettings)
+{
+    Set("Motivation", 2);
+    Open();
+    Type("der Hund");
+    Run(3000);
+    Type("die K");
+    QString title;
+    SetModalHook([&](QDialog& d) {
+        title = d.windowTitle();
+        Set("Textvorgabe", 3);
+        return int(QDialog::Accepted);
+    });
+    w->ButtonHandleByNumber(T_urahnlrb1::kOptions)->click();
+    Run(100);
+    EXPECT_TRUE(title.endsWith("Hören und Schreiben ")) << title.toStdString();
+    EXPECT_EQ(w->Position(), 1);
+    EXPECT_EQ(w->Typing().Settings().textvorgabe, 3);
+    EXPECT_EQ(Line(), "Katze");  // copying, without the article: the whole noun is given
+    EXPECT_TRUE(ReadText(ChangeExtension(profile, ".txt")).contains("der Hund           = -OK-"));
+}
+
 TEST_F(Exercise1Test, LautieruebungSoundsTheWordOut)
 {
     section = Section::kLautieruebung;
