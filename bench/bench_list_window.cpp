@@ -5,15 +5,13 @@
 //
 // The button pictures are taken from the built program folder when the sample
 // content was generated; otherwise the buttons show their names as text.
+#include "bench_program.h"
 #include "data/program_state.h"
 #include "framework/list_window.h"
 #include "platform/text_codec.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -48,25 +46,8 @@ private:
     QLabel* word_ = nullptr;
 };
 
-void CopyFolder(const QString& from, const QString& to)
+void MakeList(const QString& root)
 {
-    QDir().mkpath(to);
-    const QDir source(from);
-    for (const QFileInfo& info : source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-        if (info.isDir())
-            CopyFolder(info.filePath(), to + u'/' + info.fileName());
-        else
-            QFile::copy(info.filePath(), to + u'/' + info.fileName());
-    }
-}
-
-void MakeProgramFolder(const QString& root)
-{
-    QDir().mkpath(root + QStringLiteral("listen"));
-    QDir().mkpath(root + QStringLiteral("protokoll"));
-    const QString content = QStringLiteral(LIRABO_PROGRAM_DIR "/fun");
-    if (QDir(content).exists())
-        CopyFolder(content, root + QStringLiteral("fun"));
     QStringList lines = {QStringLiteral("Messliste"), QString()};
     for (int i = 0; i < kEntries; ++i)
         lines << QStringLiteral("Wort%1;8 100xx 11;bild%1.png;sprache\\wort%1.wav;;Wort %1").arg(i);
@@ -92,14 +73,5 @@ BENCHMARK(BM_OpenListWindow)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir dir;
-    Program().programFolder = dir.path() + QStringLiteral("/");
-    Program().dataRoot = dir.path() + QStringLiteral("/protokoll/");
-    MakeProgramFolder(Program().programFolder);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWindowBenchmarks(argc, argv, MakeList);
 }

@@ -3,6 +3,8 @@
 // Xvfb:  xvfb-run -a build/bench/bench_startup
 // The program is started with LIRABO_QUIT_WHEN_SHOWN, so it prints "shown"
 // after its first paint and ends; each repetition is one start.
+#include "platform/file_paths.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QDir>
@@ -20,18 +22,6 @@
 
 namespace {
 
-void CopyTree(const QString& from, const QString& to)
-{
-    QDir().mkpath(to);
-    const QDir dir(from);
-    for (const QFileInfo& e : dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
-        if (e.isDir())
-            CopyTree(e.filePath(), to + u'/' + e.fileName());
-        else
-            QFile::copy(e.filePath(), to + u'/' + e.fileName());
-    }
-}
-
 // A program folder with the program, its fonts and its pupil data.
 QString MakeProgramFolder(const QTemporaryDir& dir)
 {
@@ -41,7 +31,7 @@ QString MakeProgramFolder(const QTemporaryDir& dir)
     QFile::copy(source + QStringLiteral("/lirabo"), root + QStringLiteral("/lirabo"));
     for (const char* sub : {"TTF", "protokoll"})
         if (QFileInfo(source + u'/' + QLatin1String(sub)).isDir())
-            CopyTree(source + u'/' + QLatin1String(sub), root + u'/' + QLatin1String(sub));
+            CopyFolderTree(source + u'/' + QLatin1String(sub), root + u'/' + QLatin1String(sub));
     for (const char* name : {"jeder.ini", "namen.txt"}) {
         QFile f(root + QStringLiteral("/protokoll/") + QLatin1String(name));
         if (!f.exists() && f.open(QIODevice::WriteOnly))

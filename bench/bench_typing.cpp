@@ -5,6 +5,7 @@
 //
 // The feedback sounds come from the built program folder when the sample
 // content was generated, and play through SDL's dummy driver.
+#include "bench_program.h"
 #include "controls/tdrbutton.h"
 #include "data/program_state.h"
 #include "exercises/spiel1/tprog1.h"
@@ -12,33 +13,14 @@
 #include "platform/text_codec.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QKeyEvent>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-void CopyFolder(const QString& from, const QString& to)
+void MakeListAndProfile(const QString& root)
 {
-    QDir().mkpath(to);
-    for (const QFileInfo& info : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-        if (info.isDir())
-            CopyFolder(info.filePath(), to + u'/' + info.fileName());
-        else
-            QFile::copy(info.filePath(), to + u'/' + info.fileName());
-    }
-}
-
-void MakeProgramFolder(const QString& root)
-{
-    QDir().mkpath(root + QStringLiteral("listen"));
-    QDir().mkpath(root + QStringLiteral("protokoll"));
-    const QString content = QStringLiteral(LIRABO_PROGRAM_DIR "/fun");
-    if (QDir(content).exists())
-        CopyFolder(content, root + QStringLiteral("fun"));
     WriteTextLines(root + QStringLiteral("listen/standard.txt"),
                    {QStringLiteral("Messliste"), QString(),
                     QStringLiteral("der Hund;8 100xx 11;Hund;;;der Hund")});
@@ -94,16 +76,5 @@ BENCHMARK(BM_KeyToDisplay_WrongLetter)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
-        qputenv("SDL_AUDIODRIVER", "dummy");
-    QApplication app(argc, argv);
-    QTemporaryDir dir;
-    Program().programFolder = dir.path() + QStringLiteral("/");
-    Program().dataRoot = dir.path() + QStringLiteral("/protokoll/");
-    MakeProgramFolder(Program().programFolder);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWindowBenchmarks(argc, argv, MakeListAndProfile);
 }

@@ -1,6 +1,7 @@
 #include "platform/file_paths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <sys/stat.h>
@@ -118,4 +119,17 @@ QStringList MatchingPaths(const QString& path)
         if (WildcardMatch(last, e))
             result.append(nativeFolder + e);
     return result;
+}
+
+void CopyFolderTree(const QString& from, const QString& to)
+{
+    QDir().mkpath(to);
+    const QDir source(from);
+    for (const QFileInfo& e : source.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        const QString target = to + u'/' + e.fileName();
+        if (e.isDir())
+            CopyFolderTree(e.filePath(), target);
+        else
+            QFile::copy(e.filePath(), target);
+    }
 }

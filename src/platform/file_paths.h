@@ -29,3 +29,8 @@ bool WildcardMatch(const QString& pattern, const QString& text);
 // Native paths of the files and folders matching path, whose last component may
 // hold "*" and "?". Without wildcards: the one path when it exists.
 QStringList MatchingPaths(const QString& path);
+
+// Copies the folder `from` with everything below it into `to` (native paths;
+// folders are made, files already in `to` are kept). The tools and benchmarks
+// use it to work on a throw-away copy of a program folder.
+void CopyFolderTree(const QString& from, const QString& to);

@@ -4,6 +4,7 @@
 // The folder is copied first, so its profile is not changed.
 #include "data/program_state.h"
 #include "framework/test_exercise.h"
+#include "platform/file_paths.h"
 #include "platform/ini_file.h"
 
 #include <QApplication>
@@ -14,21 +15,6 @@
 #include <QTimer>
 #include <cstdio>
 
-namespace {
-
-void CopyFolder(const QString& from, const QString& to)
-{
-    QDir().mkpath(to);
-    for (const QFileInfo& info : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-        if (info.isDir())
-            CopyFolder(info.filePath(), to + u'/' + info.fileName());
-        else
-            QFile::copy(info.filePath(), to + u'/' + info.fileName());
-    }
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
@@ -38,7 +24,7 @@ int main(int argc, char** argv)
     }
     QTemporaryDir dir;
     const QString root = dir.path() + QStringLiteral("/prog/");
-    CopyFolder(QString::fromLocal8Bit(argv[1]), root);
+    CopyFolderTree(QString::fromLocal8Bit(argv[1]), root);
     Program().programFolder = root;
     Program().dataRoot = root + QStringLiteral("protokoll/");
     const QString profile = root + QStringLiteral("protokoll/jeder.ini");
