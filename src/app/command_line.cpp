@@ -33,8 +33,11 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
         if (TakeValue(arguments, i, QStringLiteral("--exercise"), cl.exercise, cl)) {
-            if (cl.error.isEmpty() && ExerciseByName(cl.exercise) == ExerciseKind::None)
+            const ExerciseKind kind = ExerciseByName(cl.exercise);
+            if (cl.error.isEmpty() && kind == ExerciseKind::None)
                 cl.error = QStringLiteral("Unbekannte \u00dcbung: %1").arg(cl.exercise);
+            else if (cl.error.isEmpty() && !ExerciseAvailable(kind))
+                cl.error = QStringLiteral("Die \u00dcbung %1 gibt es in diesem Programm noch nicht.").arg(cl.exercise);
         } else if (TakeValue(arguments, i, QStringLiteral("--pupil"), cl.pupil, cl)) {
         } else if (a == u"--help" || a == u"-h" || a == u"/?" || a == u"-?")
             cl.help = true;

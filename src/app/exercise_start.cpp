@@ -1,25 +1,34 @@
 #include "app/exercise_start.h"
 
+#include "data/exercise_settings.h"
 #include "data/path_helpers.h"
 #include "data/program_state.h"
 #include "exercises/spiel1/tprog1.h"
 #include "platform/file_paths.h"
 
 #include <QFile>
-#include <memory>
 
 namespace {
 
-struct ExerciseName {
-    const char* number;
-    const char* word;
-    ExerciseKind kind;
-    const char* caption;
-};
+template <bool kLautier>
+std::unique_ptr<T_urahnlrb> MakeTprog1(const ExerciseStartOptions&)
+{
+    return std::make_unique<Tprog1>(kLautier);
+}
 
-constexpr ExerciseName kNames[] = {
-    {"1", "hoeren", ExerciseKind::HoerenUndSchreiben, "Hören und Schreiben"},
-    {"1l", "lautier", ExerciseKind::Lautieruebung, "Lautierübung"},
+// One row per exercise; an exercise lands by filling in its window maker.
+const ExerciseStart kExercises[] = {
+    {ExerciseKind::HoerenUndSchreiben, "1", "hoeren", "Hören und Schreiben",
+     &Section::kHoerenUndSchreiben, '1', &MakeTprog1<false>},
+    {ExerciseKind::Lautieruebung, "1l", "lautier", "Lautierübung", &Section::kLautieruebung, '1',
+     &MakeTprog1<true>},
+    {ExerciseKind::WelchesWortStimmt, "2", "welches", "Welches Wort stimmt?",
+     &Section::kWelchesWortStimmt, '3', nullptr},
+    {ExerciseKind::BildZumWort, "3", "bildwort", "Bild zum Wort", &Section::kBildZumWort, '2', nullptr},
+    {ExerciseKind::BildZumTon, "4", "bildton", "Bild zum Ton", &Section::kBildZumTon, '6', nullptr},
+    {ExerciseKind::BildMemory, "5", "bildmemory", "Bild-Memory", &Section::kBildMemory, '0', nullptr},
+    {ExerciseKind::SoundMemory, "6", "soundmemory", "Sound-Memory", &Section::kSoundMemory, 'c', nullptr},
+    {ExerciseKind::LesenLernen, "7", "lesen", "Lesen lernen", &Section::kLesenLernen, '2', nullptr},
 };
 
 void RemoveIfThere(const QString& path)
@@ -31,10 +40,30 @@ void RemoveIfThere(const QString& path)
 
 } // namespace
 
+const ExerciseStart* FindExerciseStart(ExerciseKind kind)
+{
+    for (const ExerciseStart& e : kExercises)
+        if (e.kind == kind)
+            return &e;
+    return nullptr;
+}
+
+bool ExerciseAvailable(ExerciseKind kind)
+{
+    const ExerciseStart* e = FindExerciseStart(kind);
+    return e && e->make;
+}
+
+QString ExerciseSection(ExerciseKind kind)
+{
+    const ExerciseStart* e = FindExerciseStart(kind);
+    return e ? *e->section : QString();
+}
+
 ExerciseKind ExerciseByName(const QString& name)
 {
     const QString n = name.trimmed();
-    for (const ExerciseName& e : kNames)
+    for (const ExerciseStart& e : kExercises)
         if (n.compare(QLatin1String(e.number), Qt::CaseInsensitive) == 0
             || n.compare(QLatin1String(e.word), Qt::CaseInsensitive) == 0)
             return e.kind;
@@ -44,9 +73,10 @@ ExerciseKind ExerciseByName(const QString& name)
 QString ExerciseNamesHelp()
 {
     QString text;
-    for (const ExerciseName& e : kNames)
-        text += QStringLiteral("    %1, %2").arg(QLatin1String(e.number), QLatin1String(e.word)).leftJustified(20)
-                + QString::fromUtf8(e.caption) + u'\n';
+    for (const ExerciseStart& e : kExercises)
+        if (e.make)
+            text += QStringLiteral("    %1, %2").arg(QLatin1String(e.number), QLatin1String(e.word)).leftJustified(20)
+                    + QString::fromUtf8(e.caption) + u'\n';
     return text;
 }
 
@@ -63,11 +93,13 @@ void PrepareResults()
     }
 }
 
-void RunExercise(ExerciseKind kind)
+char RunExercise(ExerciseKind kind, const ExerciseStartOptions& options)
 {
-    if (kind == ExerciseKind::None)
-        return;
+    const ExerciseStart* e = FindExerciseStart(kind);
+    if (!e || !e->make)
+        return 0;
     PrepareResults();
-    auto window = std::make_unique<Tprog1>(kind == ExerciseKind::Lautieruebung);
+    std::unique_ptr<T_urahnlrb> window = e->make(options);
     window->ShowModal();
+    return e->mark;
 }

@@ -12,8 +12,42 @@ TEST(ExerciseStart, Names)
     EXPECT_EQ(ExerciseByName("Hoeren"), ExerciseKind::HoerenUndSchreiben);
     EXPECT_EQ(ExerciseByName("1L"), ExerciseKind::Lautieruebung);
     EXPECT_EQ(ExerciseByName("lautier"), ExerciseKind::Lautieruebung);
-    EXPECT_EQ(ExerciseByName("2"), ExerciseKind::None);
+    EXPECT_EQ(ExerciseByName("7"), ExerciseKind::LesenLernen);
+    EXPECT_EQ(ExerciseByName("9"), ExerciseKind::None);
     EXPECT_EQ(ExerciseByName(""), ExerciseKind::None);
+}
+
+// Every exercise has its row: names that lead back to it, its profile section
+// and the mark the menu's info tile shows after it.
+TEST(ExerciseStart, TableRows)
+{
+    const struct {
+        ExerciseKind kind;
+        QString section;
+        char mark;
+    } rows[] = {
+        {ExerciseKind::HoerenUndSchreiben, "Hören und Schreiben ", '1'},
+        {ExerciseKind::Lautieruebung, "Lautierübung", '1'},
+        {ExerciseKind::WelchesWortStimmt, "Welches Wort stimmt?", '3'},
+        {ExerciseKind::BildZumWort, "Bild zum Wort", '2'},
+        {ExerciseKind::BildZumTon, "Bild zum Ton", '6'},
+        {ExerciseKind::BildMemory, "Bild-Memory", '0'},
+        {ExerciseKind::SoundMemory, "Sound-Memory", 'c'},
+        {ExerciseKind::LesenLernen, "Lesen lernen", '2'},
+    };
+    for (const auto& r : rows) {
+        const ExerciseStart* e = FindExerciseStart(r.kind);
+        ASSERT_NE(e, nullptr);
+        SCOPED_TRACE(e->caption);
+        EXPECT_EQ(ExerciseByName(e->number), r.kind);
+        EXPECT_EQ(ExerciseByName(QString(e->word).toUpper()), r.kind);
+        EXPECT_EQ(ExerciseSection(r.kind), r.section);
+        EXPECT_EQ(e->mark, r.mark);
+        EXPECT_EQ(ExerciseNamesHelp().contains(QString::fromUtf8(e->caption)), ExerciseAvailable(r.kind));
+    }
+    EXPECT_EQ(FindExerciseStart(ExerciseKind::None), nullptr);
+    EXPECT_EQ(RunExercise(ExerciseKind::None), 0);
+    EXPECT_TRUE(ExerciseAvailable(ExerciseKind::HoerenUndSchreiben));
 }
 
 // The certificate data goes at the first start of a run only; a result
