@@ -1,12 +1,14 @@
 #pragma once
 // Rules of the task cycle of the writing exercise that need no window: what
-// "Mit Sound" means for picture and sound, which recordings make up the spoken
-// word and which of them plays first, stepping through the list, how much of
+// "Mit Sound" means for picture and sound, whether the spoken article counts
+// (the recordings themselves: sound/spoken_word.h), stepping through the list, how much of
 // the word the spell-out button spells, and the blinking of a right answer.
 #include <QChar>
 #include <QString>
 #include <QStringList>
 #include <QVector>
+
+#include "sound/spoken_word.h"
 
 struct TypingSettings;
 
@@ -20,18 +22,6 @@ bool PictureAfterAnswer(int mitSound);
 // Whether the spoken article belongs to the task.
 bool ArticleCounts(const TypingSettings& settings, bool noiseFlag);
 
-// The spoken text of an entry: field 5 trimmed, double blanks made single.
-QString SpokenText(const QString& germanWord);
-// The recordings of the spoken text: one file for the whole text from
-// "sprache" (first in its initial letter's folder), else one per word, each
-// from "pronomen" or else "sprache". Words without a recording are left out.
-QStringList SpeechSequence(const QString& spokenText);
-// Which recording plays first and which one follows it.
-struct SpeechStart {
-    int play = -1;  // index into the sequence, -1: nothing
-    int next = 0;   // the next-part index after it
-};
-SpeechStart FirstSpeechPart(const QStringList& sequence, bool articleCounts);
 // A recording whose article is spoken after the noun ("Hund der.wav").
 bool HasTrailingArticle(const QString& recording);
 
