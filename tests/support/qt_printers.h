@@ -1,5 +1,6 @@
 #pragma once
 // Readable GoogleTest output for Qt strings and string lists.
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <ostream>
@@ -15,4 +16,9 @@ inline void PrintTo(const QStringList& l, std::ostream* os)
     for (qsizetype i = 0; i < l.size(); ++i)
         *os << (i ? ", \"" : "\"") << l[i].toStdString() << '"';
     *os << '}';
+}
+
+inline void PrintTo(const QRect& r, std::ostream* os)
+{
+    *os << '(' << r.x() << ", " << r.y() << ' ' << r.width() << 'x' << r.height() << ')';
 }
