@@ -5,9 +5,11 @@
 #include "app/pupil_box.h"
 #include "app/program_fonts.h"
 #include "app/start_window.h"
+#include "controls/tproginfo.h"
 #include "data/data_folders.h"
 #include "data/program_state.h"
 #include "platform/messages.h"
+#include "sound/fun_sounds.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -65,47 +67,67 @@ QString ExecutableFolder()
     return folder;
 }
 
-int RunProgram(QApplication& app, const CommandLine& commandLine)
+ProgramRun::ProgramRun(const CommandLine& commandLine) : commandLine_(commandLine)
 {
     Stored() = commandLine;
-    QApplication::setApplicationName(QStringLiteral("Lirabo"));
+}
 
-    // Creation of the main window: folders, fonts, random numbers, position.
-    SetUpDataFolders(ExecutableFolder());
-    ProgramFonts fonts;
-    fonts.Install(ProgramFolder() + QStringLiteral("TTF/"));
+ProgramRun::~ProgramRun()
+{
+    if (background_)
+        background_->hide();
+    background_.reset();
+    window_.reset();
+    fonts_.RemoveAll();
+}
+
+void ProgramRun::Create(const QString& programFolder)
+{
+    QApplication::setApplicationName(QStringLiteral("Lirabo"));
+    SetUpDataFolders(programFolder);
+    fonts_.Install(ProgramFolder() + QStringLiteral("TTF/"));
     ProgramFonts::InsertSubstitutions();
     std::srand(unsigned(QDateTime::currentMSecsSinceEpoch()));
-    StartWindow window;
-    window.CenterOnMouseMonitor();
-
-    TF_hinten background;
-    background.SetFrontWindow(&window);
-
-    QObject::connect(&window, &StartWindow::ExerciseChosen, &window,
+    LoadFunSounds();
+    ProgInfo().LoadColors();
+    window_ = std::make_unique<StartWindow>();
+    window_->CenterOnMouseMonitor();
+    background_ = std::make_unique<TF_hinten>();
+    background_->SetFrontWindow(window_.get());
+    QObject::connect(window_.get(), &StartWindow::ExerciseChosen, window_.get(),
                      [](ExerciseKind kind) { RunExercise(kind); }, Qt::QueuedConnection);
+}
 
+int ProgramRun::Exec(QApplication& app)
+{
+    StartWindow& window = *window_;
     int code = 0;
-    if (!commandLine.exercise.isEmpty()) {
+    if (!commandLine_.exercise.isEmpty()) {
         // Started for one exercise (a desktop shortcut): it runs, and its end
         // is the program's end.
         window.Begin();
-        if (SelectNamedPupil(window, commandLine.pupil)) {
-            background.StartTimer();
-            RunExercise(ExerciseByName(commandLine.exercise));
+        if (SelectNamedPupil(window, commandLine_.pupil)) {
+            background_->StartTimer();
+            RunExercise(ExerciseByName(commandLine_.exercise));
         } else {
             code = 2;
         }
     } else {
         QuitWhenShownIfAsked(window);
         window.show();
-        background.StartTimer();
+        background_->StartTimer();
         // Until there is a main menu, exercise 1 starts for the pupil at once.
-        if (SelectNamedPupil(window, commandLine.pupil) && !QuittingWhenShown())
+        if (SelectNamedPupil(window, commandLine_.pupil) && !QuittingWhenShown())
             Q_EMIT window.ExerciseChosen(ExerciseKind::HoerenUndSchreiben);
         code = app.exec();
     }
-    background.hide();
-    fonts.RemoveAll();
+    background_->hide();
     return code;
+}
+
+int RunProgram(QApplication& app, const CommandLine& commandLine)
+{
+    ProgramRun run(commandLine);
+    run.Create(ExecutableFolder());
+    return run.Exec(app);
 }

@@ -33,14 +33,17 @@ bool AddToErrorList(std::unique_ptr<tmoiel>& errorList, const tmoiel& currentLis
     return true;
 }
 
-void CollectAnswers(const tmoiel& list, std::unique_ptr<tmoiel>& errorList, AnswerLists& answers)
+void CollectAnswers(const tmoiel& list, std::unique_ptr<tmoiel>& errorList, AnswerLists& answers,
+                    const AnswerNormaliser& normalise)
 {
     static const QString ok = QStringLiteral("-OK-");
     for (int i = 0; i < list.Count(); ++i) {
         const WordEntryPtr entry = list.SharedEntry(i);
         if (!entry || entry->Answer().isEmpty())
             continue;
-        const QString record = entry->Answer();
+        const QString record = normalise ? normalise(entry->Answer()) : entry->Answer();
+        if (record.isEmpty())
+            continue;
         const QString& word = entry->fields[FieldWord];
         answers.AddAnswer(record == ok ? ok : record, word.isEmpty() ? QStringLiteral("nicht vorhanden ") : word);
         if (record != ok)

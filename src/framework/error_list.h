@@ -5,12 +5,18 @@
 #include "data/word_list.h"
 #include "framework/results_files.h"
 
+#include <functional>
 #include <memory>
 
-// For each entry of list with an answer record: "-OK-" rows, or the record
-// with the entry moved into the error list; the word (or "nicht vorhanden ")
-// goes into words.
-void CollectAnswers(const tmoiel& list, std::unique_ptr<tmoiel>& errorList, AnswerLists& answers);
+// Turns an entry's answer record into what the results files get (an
+// exercise's own rule, such as "typed right at the first try is -OK-").
+using AnswerNormaliser = std::function<QString(const QString& record)>;
+
+// For each entry of list with an answer record, taken through normalise when
+// one is given: "-OK-" rows, or the record with the entry moved into the
+// error list; the word (or "nicht vorhanden ") goes into words.
+void CollectAnswers(const tmoiel& list, std::unique_ptr<tmoiel>& errorList, AnswerLists& answers,
+                    const AnswerNormaliser& normalise = {});
 
 // Puts entry at the top of the error list (created as "Fehlerliste" when
 // missing) and clears its answer slot. Nothing is added while the error list

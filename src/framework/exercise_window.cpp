@@ -92,7 +92,11 @@ void T_urahnlrb::Setup(int modeValue, const QString& sectionName)
     ProtocolAnswers().Clear();
     motivationList = LoadFeedbackTable(kPraiseTable);
     hintList = LoadFeedbackTable(kHintTable);
-    errorList = LoadList(ChangeExtension(CurrentProfilePath(), QStringLiteral(".fhl")), true);
+    const QString errorFile = ChangeExtension(CurrentProfilePath(), QStringLiteral(".fhl"));
+    errorList = LoadList(errorFile, true);
+    // A pupil without an error list gets a new one under its own title.
+    if (errorList->IsEmpty() && !FileExists(ResolvePath(errorFile)))
+        errorList->title = QStringLiteral("Fehlerliste");
 }
 
 void T_urahnlrb::RecordMonitor()

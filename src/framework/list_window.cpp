@@ -196,7 +196,8 @@ void T_urahnlrb1::ShowListName()
 
 void T_urahnlrb1::AddListMarker()
 {
-    AppendListMarker(listFile);
+    const bool errors = currentList && currentList == errorList.get();
+    AppendListMarker(errors ? QStringLiteral("Fehlerliste") : listFile);
 }
 
 // ---- List choice ----------------------------------------------------------------
@@ -214,8 +215,7 @@ void T_urahnlrb1::ChooseList()
     }
     const QString chosen = chooser.chosenFile;
     if (!chosen.isEmpty() && FileExists(chosen)) {
-        if (section == QStringLiteral("Lautierübung") || section == QStringLiteral("Hören und Schreiben "))
-            WriteResultsOfList();
+        WriteResults(ResultsMoment::ListChange);
         // Stored with backslashes like every path written into the profile.
         listFile = RelativeTo(ResolvePath(ListFolder()), chosen);
         while (!listFile.isEmpty() && IsSeparator(listFile.front()))
@@ -250,9 +250,12 @@ void T_urahnlrb1::PractiseErrorList()
 {
     if (!errorList || errorList->IsEmpty())
         return;
+    // The answers given on the list so far are written before the switch.
+    WriteResults(ResultsMoment::ListChange);
     SetListNameCaption(QStringLiteral("Lernkartei"), QStringLiteral("Lernkartei"));
     currentList = errorList.get();
     position = 0;
+    AddListMarker();
     TakeCurrentEntry();
     PostCommand(kPrevious, 0);
     ShowButton(kRemove, true);
@@ -427,31 +430,35 @@ void T_urahnlrb1::LoadingTextChanged()
 
 // ---- Results ---------------------------------------------------------------------
 
-void T_urahnlrb1::WriteResultsOfList()
+void T_urahnlrb1::WriteResults(ResultsMoment moment)
 {
     AnswerLists& answers = ProtocolAnswers();
-    if (currentList)
-        CollectAnswers(*currentList, errorList, answers);
-    const ResultsContext context = CurrentResultsContext(listFile);
+    if (currentList) {
+        CollectAnswers(*currentList, errorList, answers,
+                       [this](const QString& record) { return NormaliseAnswer(record); });
+        for (int i = 0; i < currentList->Count(); ++i)
+            if (WordEntry* entry = currentList->Entry(i))
+                entry->Answer().clear();
+    }
     ExerciseShared& shared = SharedExerciseState();
-    WriteProtocol(section, shared.summaryDue ? DescribeTypingControl() : QString(), answers, context);
-    WriteCertificateData(section, answers, context);
-    answers.Clear();
-    ResultsHeaderFlag() = false;
-    shared.summaryDue = false;
-}
-
-void T_urahnlrb1::RecordResults(const QString& header)
-{
-    AnswerLists& answers = ProtocolAnswers();
-    if (currentList)
-        CollectAnswers(*currentList, errorList, answers);
+    const QString summary =
+        moment != ResultsMoment::ListChange || shared.summaryDue ? SettingsSummary() : QString();
     const ResultsContext context = CurrentResultsContext(listFile);
-    WriteProtocol(section, header, answers, context);
+    WriteProtocol(section, summary, answers, context);
     WriteCertificateData(section, answers, context);
     SaveErrorList(errorList.get(), CurrentProfilePath());
+    if (!summary.isEmpty())
+        shared.summaryDue = false;
     answers.Clear();
-    ResultsHeaderFlag() = true;
+    ResultsHeaderFlag() = moment == ResultsMoment::Closing;
+    if (moment == ResultsMoment::Settings)
+        AddListMarker();
+    ShowButton(kLearnCards, errorList && !errorList->IsEmpty());
+}
+
+void T_urahnlrb1::SetSummaryDue()
+{
+    SharedExerciseState().summaryDue = true;
 }
 
 void T_urahnlrb1::AppendListMarker(const QString& marker)

@@ -100,11 +100,36 @@ protected:
     // The number box shows position + 1 and the count label the entry count
     // (done after every command; exercises may call it sooner).
     void ShowPosition();
-    // At the end of the exercise: collects the answers of the current list,
-    // writes the protocol (with header) and the certificate data and saves
-    // the error list.
-    void RecordResults(const QString& header = QString());
-    // Appends the list marker row to the answer lists.
+    // ---- Results: the one collecting path of every list-driven exercise ----
+    // When the answers are written.
+    enum class ResultsMoment {
+        ListChange,  // another list is chosen or "Lernkartei" is pressed
+        Settings,    // the settings button, before the settings dialog
+        Closing,     // the exercise ends
+    };
+    // Collects the answer record of every entry of the current list (each
+    // through NormaliseAnswer()), writes the protocol block and the
+    // certificate data, moves the wrong words into the error list and saves
+    // it. The records are taken out of the entries, so nothing is written
+    // twice. The protocol block gets SettingsSummary() as its header line: on
+    // a list change only while a summary is due, at the settings button and
+    // at the end always. After a list change or the settings button the next
+    // block continues the same dated block (header flag false); the settings
+    // button starts the next block with the list marker again. At the end the
+    // header flag goes back to true. "Lernkartei" shows when the error list
+    // has entries.
+    void WriteResults(ResultsMoment moment);
+    // Hook: what the results files get for an entry's answer record. The
+    // default keeps the record; an empty result leaves the entry out.
+    virtual QString NormaliseAnswer(const QString& record) const { return record; }
+    // Hook: the settings summary written as the header line of a protocol
+    // block (exercise 1: "Textkontrolle: ..."); empty for none.
+    virtual QString SettingsSummary() const { return QString(); }
+    // Makes the settings summary due in the next block a list change writes
+    // (exercise 1: when its window opens and after its settings dialog).
+    static void SetSummaryDue();
+    // Appends the list marker row of the current list to the answer lists:
+    // its stored name, or "Fehlerliste" while the error list is practised.
     void AddListMarker();
     // The placeholder list shown when no list could be loaded.
     void UsePlaceholderList(bool pictureFieldToo);
@@ -134,8 +159,6 @@ private:
     void UpdateLook(tdrbutton& button);
     void DrawButton(tdrbutton& button, QPainter& painter);
     void DrawBarColumn(QPainter& painter, const QRect& inner, int count) const;
-    // The answers so far are written when a list is changed.
-    void WriteResultsOfList();
     void AppendListMarker(const QString& marker);
     void ButtonClicked(int number);
     void SoundBoxToggled();

@@ -55,7 +55,7 @@ protected:
 
     bool LeaveWindow() override
     {
-        RecordResults();
+        WriteResults(ResultsMoment::Closing);
         return T_urahnlrb1::LeaveWindow();
     }
 

@@ -158,6 +158,7 @@ void Tprog1::OnShown()
         SpeechBox()->hide();
         NoiseBox()->hide();
     }
+    SetSummaryDue();
     TakeSettings();
     savedTextvorgabe_ = typing_.Settings().textvorgabe;
     savedAuto3_ = typing_.Settings().auto3;

@@ -86,6 +86,8 @@ protected:
     bool LeaveWindow() override;
     void TearDown() override;
     void OptionsPressed() override;
+    QString NormaliseAnswer(const QString& record) const override;
+    QString SettingsSummary() const override;
     void LayoutCentre(const QRect& centre) override;
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -120,12 +122,10 @@ private:
     void HoldSolution(bool held);
     void ShowSolutionFor(int ms);
     void HideSolution();
-    void NormaliseRecords();
     void OpenHelp();
     void CloseWhenIdle();
     void BlinkWord();
     void RecordTyping();
-    QString SummaryHeader() const;
 
     // Sound.
     void PlayEntrySound(int code);

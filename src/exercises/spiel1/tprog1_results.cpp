@@ -8,19 +8,16 @@
 
 #include <QApplication>
 
-QString Tprog1::SummaryHeader() const
+QString Tprog1::SettingsSummary() const
 {
     return DescribeTypingControl();
 }
 
-void Tprog1::NormaliseRecords()
+QString Tprog1::NormaliseAnswer(const QString& record) const
 {
     // A word typed right at the first try counts as "-OK-" whatever letters
     // were recorded while it was typed.
-    const tmoiel* list = CurrentList();
-    for (int i = 0; list && i < list->Count(); ++i)
-        if (WordEntry* entry = list->Entry(i); entry && !entry->Answer().isEmpty())
-            entry->Answer() = ProtocolAnswer(entry->Answer());
+    return ProtocolAnswer(record);
 }
 
 bool Tprog1::LeaveWindow()
@@ -29,8 +26,7 @@ bool Tprog1::LeaveWindow()
         return false;
     typing_.Settings().textvorgabe = savedTextvorgabe_;
     ExerciseSettings().textvorgabe = savedTextvorgabe_;
-    NormaliseRecords();
-    RecordResults(SummaryHeader());
+    WriteResults(ResultsMoment::Closing);
     return true;
 }
 
@@ -43,14 +39,14 @@ void Tprog1::TearDown()
 
 void Tprog1::OptionsPressed()
 {
-    NormaliseRecords();
-    RecordResults(SummaryHeader());
+    WriteResults(ResultsMoment::Settings);
     T_urahnlrb1::OptionsPressed();
     if (PendingCommand() == 0) {
         Teinstellungen_1 dialog(this);
         dialog.Open(CurrentList(), Section());
         // What the profile holds now, whether the dialog stored or not.
         LoadSettings(Section());
+        SetSummaryDue();
     }
     TakeSettings();
     SetCheckEnabled(typing_.Settings().textcontrolle == 0);
