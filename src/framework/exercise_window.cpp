@@ -257,6 +257,15 @@ void T_urahnlrb::PressButton(int number)
     PostPending();
 }
 
+void T_urahnlrb::PressKeepingPending(int number)
+{
+    if (ignoreNextClick) {
+        ignoreNextClick = false;
+        return;
+    }
+    PostCommand(number, 0);
+}
+
 void T_urahnlrb::SetPending(int command, int code)
 {
     pendingCommand = command;

@@ -75,6 +75,11 @@ public:
     // flag is set (it is then only cleared), pending := (number, code 0) and
     // PostPending().
     void PressButton(int number);
+    // A press of a button that carries out the pending command (the picture,
+    // the word display, the list-name button): the command (number, 0)
+    // reaches the exercise with the pending command left in place, so the
+    // exercise can run it. The ignore-next-click flag applies as above.
+    void PressKeepingPending(int number);
     // Makes (command, code) the pending command without posting it; a later
     // key, click or PostPending() carries it out.
     void SetPending(int command, int code = kOwnCode);

@@ -286,6 +286,7 @@ void T_urahnlrb1::CommitNumberBox(const QString& text)
     int target = 0;
     if (!NumberBoxTarget(text, currentList ? currentList->Count() : 0, &target))
         return;
+    EntryChosenByNumber();
     position = target - 1;
     PostCommand(kNext, kOwnCode);
 }
@@ -353,6 +354,9 @@ void T_urahnlrb1::ButtonClicked(int number)
         break;
     case kLearnCards:
         PractiseErrorList();
+        break;
+    case kListName:
+        PressKeepingPending(kListName);
         break;
     default:
         PressButton(number);

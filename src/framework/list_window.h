@@ -10,7 +10,8 @@
 // (CentreRect(), LayoutCentre()) and answers the commands in OnCommand():
 //
 //   12 previous entry       13 next entry (also after the number box, code 2)
-//   14 list-name button     49 help             201 check the answer
+//   14 list-name button (the pending command is still in place)
+//   49 help                 201 check the answer
 //   202 play                203 stop            204 spell out (running flag set)
 //   205 the one unit at the typing position     1000 a sound ended (code: button)
 //
@@ -87,6 +88,10 @@ protected:
     // The options button: stops spelling out and any sound. Exercises
     // override it to open their settings and call the inherited one first.
     virtual void OptionsPressed();
+    // The number box is about to go to the entry typed (position is set to
+    // the one before it and 13 follows): exercises drop what would keep them
+    // on the current entry.
+    virtual void EntryChosenByNumber() {}
     // Lays out the exercise's own controls in the centre after a resize.
     virtual void LayoutCentre(const QRect& centre) { Q_UNUSED(centre); }
 

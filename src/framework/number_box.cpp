@@ -48,6 +48,10 @@ void TNumberBox::focusOutEvent(QFocusEvent* event)
     QLineEdit::focusOutEvent(event);
     if (rest_.isValid())
         setGeometry(rest_);
+    // Leaving the box without typing in it changes nothing.
+    if (!isModified())
+        return;
+    setModified(false);
     Q_EMIT Committed(text());
 }
 

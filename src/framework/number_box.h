@@ -17,7 +17,8 @@ public:
     void SetRestGeometry(const QRect& rect);
 
 Q_SIGNALS:
-    // Enter was pressed or the box lost the focus, with the text typed.
+    // Enter was pressed or the box lost the focus after the pupil typed in
+    // it, with the text typed.
     void Committed(const QString& text);
 
 protected:

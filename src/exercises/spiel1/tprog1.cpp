@@ -80,13 +80,13 @@ void Tprog1::Prepare()
         picture_->setObjectName(QStringLiteral("B100"));
         picture_->setFocusPolicy(Qt::NoFocus);
         picture_->SetDrawHandler([this](tdrbutton& b, QPainter& p) { DrawPictureButton(b, p); });
-        connect(picture_, &QAbstractButton::clicked, this, [this] { PressButton(kPicture); });
+        connect(picture_, &QAbstractButton::clicked, this, [this] { PressKeepingPending(kPicture); });
         connect(picture_, &tdrbutton::mouseDown, this, [this] { HoldPicture(true); });
         connect(picture_, &tdrbutton::mouseUp, this, [this] { HoldPicture(false); });
         word_ = new tdrbutton(this, kWordDisplay, nullptr);
         word_->setObjectName(QStringLiteral("B101"));
         word_->setFocusPolicy(Qt::NoFocus);
-        connect(word_, &QAbstractButton::clicked, this, [this] { PressButton(kWordDisplay); });
+        connect(word_, &QAbstractButton::clicked, this, [this] { PressKeepingPending(kWordDisplay); });
         caption_ = new QLabel(this);
         caption_->setObjectName(QStringLiteral("L_caption"));
         caption_->setAlignment(Qt::AlignCenter);
@@ -166,7 +166,8 @@ void Tprog1::OnShown()
     rescue_->Show(kRescue);
     PresentEntry();
     qApp->installEventFilter(this);
-    if (SoundAtOnce(ExerciseSettings().mitSound)) {
+    // The word at once, unless the entry has a step pending ("Wort fehlt").
+    if (SoundAtOnce(ExerciseSettings().mitSound) && PendingCommand() == 0) {
         SetPending(T_urahnlrb1::kPlay);
         PostPending();
     }
@@ -200,7 +201,10 @@ void Tprog1::ChangeEntry(int command)
     SetPending(0);
     const int count = CurrentList() ? CurrentList()->Count() : 0;
     Step step;
-    if (presentSameEntry_) {
+    if (listEnd_) {
+        step = {0, false};
+        presentSameEntry_ = false;
+    } else if (presentSameEntry_) {
         step = {std::clamp(position, 0, std::max(0, count - 1)), false};
         presentSameEntry_ = false;
     } else if (command == kPrevious) {
@@ -219,11 +223,31 @@ void Tprog1::ChangeEntry(int command)
     const WordEntry* entry = CurrentEntry();
     const bool hasSpeech = entry && !entry->Field(FieldSpeech).isEmpty();
     if (!SoundPlaying() && SoundAtOnce(ExerciseSettings().mitSound) && isActiveWindow()
-        && (command != kPrevious || hasSpeech)) {
+        && (command != kPrevious || hasSpeech) && PendingCommand() == 0) {
         Wait(600, true);
         SetPending(T_urahnlrb1::kPlay);
         PostPending();
     }
+}
+
+void Tprog1::EntryChosenByNumber()
+{
+    // The entry typed, not the one whose solution was shown.
+    if (solutionShown_)
+        rescue_->Show(kRescue);
+    solutionShown_ = false;
+    presentSameEntry_ = false;
+    listEnd_ = false;
+}
+
+void Tprog1::WriteListKeys(const QString& sectionName)
+{
+    // After the list end the next start begins with the first entry.
+    const int shown = position;
+    if (listEnd_)
+        position = 0;
+    T_urahnlrb1::WriteListKeys(sectionName);
+    position = shown;
 }
 
 void Tprog1::PresentEntry()

@@ -59,6 +59,8 @@ public:
     bool WaitingForKey() const { return waitingForKey_; }
     bool SolutionShown() const { return solutionShown_; }
     bool ListEnd() const { return listEnd_; }
+    // A word is being spelled out (its spelled part is marked).
+    bool SpellingOutWord() const { return spelling_; }
     int PraiseCounter() const { return praiseCounter_; }
     const QStringList& SpeechParts() const { return speech_; }
 
@@ -89,6 +91,8 @@ protected:
     QString NormaliseAnswer(const QString& record) const override;
     QString SettingsSummary() const override;
     void LayoutCentre(const QRect& centre) override;
+    void EntryChosenByNumber() override;
+    void WriteListKeys(const QString& sectionName) override;
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -132,6 +136,7 @@ private:
     void PlayRecordingAfterPause();
     void SoundEnded(int button);
     void SpellWord();
+    void StartSpelling(int from, int to);
     void SayLetterAtWritePosition();
     void StopAllSound();
 

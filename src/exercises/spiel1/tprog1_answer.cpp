@@ -88,7 +88,8 @@ void Tprog1::RightAnswer()
     ShowMessageText(QStringLiteral(" Liste ist zu Ende! "), kMessageMs);
     if (s.motivation == 1)
         Praise(1);
-    position = 0;
+    // The answered entry stays on screen (and in the number box) until the
+    // next command, which goes to the first entry.
     SetPending(kPrevious);
     // The pupil's line once more before the list starts again.
     ShowMessageText(typing_.Line().text, kMessageEchoMs);
@@ -184,6 +185,10 @@ void Tprog1::ContinueWaiting()
 
 void Tprog1::HoldSolution(bool held)
 {
+    // Once the word is answered (waiting for "Taste!", the next entry
+    // pending, the list end) the rescue picture no longer belongs to it.
+    if (held && (waitingForKey_ || listEnd_ || PendingCommand() == kNext))
+        return;
     if (held) {
         solutionHideAt_ = -1;
         solutionShown_ = true;

@@ -53,11 +53,9 @@ void Tprog1::PlayEntrySound(int code)
     if (lautier_) {
         if (!typing_.HasWord())
             return;
-        spelling_ = true;
         spellFrom_ = typing_.WordPartStart();
         spellTo_ = int(typing_.Expected().size());
-        UpdateWordDisplay();
-        Spelling().Start(typing_.Expected(), spellFrom_, SpellKindByStimme(), spellTo_);
+        StartSpelling(spellFrom_, spellTo_);
         return;
     }
     SpeakWord(ArticleCounts(typing_.Settings(), noiseFlag_));
@@ -138,11 +136,22 @@ void Tprog1::SpellWord()
                                            typing_.WritePosition(), int(typing_.Expected().size()));
     if (range.to <= range.from)
         return;
-    spelling_ = true;
     spellFrom_ = range.from;
     spellTo_ = range.to;
+    StartSpelling(range.from, range.to);
+}
+
+void Tprog1::StartSpelling(int from, int to)
+{
+    spelling_ = true;
     UpdateWordDisplay();
-    Spelling().Start(typing_.Expected(), range.from, SpellKindByStimme(), range.to);
+    Spelling().Start(typing_.Expected(), from, SpellKindByStimme(), to);
+    // A unit that could not be played ends the spelling out: the marked part
+    // and the typed-letter echo are back to normal.
+    if (!Spelling().running) {
+        spelling_ = false;
+        UpdateWordDisplay();
+    }
 }
 
 void Tprog1::SayLetterAtWritePosition()

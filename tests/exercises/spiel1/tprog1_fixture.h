@@ -20,6 +20,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -34,6 +35,7 @@ protected:
     QStringList messages;  // texts shown in place of the word
     int keysForTaste = 0;  // "Taste!" waits answered with a key
     bool pictureAtTaste = false;  // the picture was visible during the last wait
+    std::function<void()> onTaste;  // answers a "Taste!" wait instead of the space key
 
     void SetUp() override
     {
@@ -63,6 +65,10 @@ protected:
             if (w && w->WaitingForKey()) {
                 ++keysForTaste;
                 pictureAtTaste = w->PictureVisible();
+                if (onTaste) {
+                    onTaste();
+                    return;
+                }
                 SendKey(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
                 SendKey(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
             }
