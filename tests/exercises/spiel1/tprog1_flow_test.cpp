@@ -8,6 +8,8 @@
 #include "exercises/spiel1/rescue_picture.h"
 #include "framework/number_box.h"
 
+#include <QFile>
+
 namespace {
 
 class Exercise1FlowTest : public Exercise1Test {
@@ -129,27 +131,32 @@ TEST_F(Exercise1FlowTest, EntryWithoutAWordMovesOnWithEveryMitSound)
     }
 }
 
-// The unit under the cursor has a broken recording: spelling out ends at
-// once, the word display drops its spelled mark and typed letters are said
-// again (Tippton 2).
+// The unit under the cursor has no recording, or a broken one: spelling out
+// ends at once, the word display drops its spelled mark and typed letters
+// are said again (Tippton 2).
 TEST_F(Exercise1FlowTest, UnplayableUnitEndsTheSpellingOut)
 {
-    prog.Write("ABC\\w\\u_.wav", "kein Ton");
-    Sound("ABC\\w\\n");
     Set("Textvorgabe", 1);
     Set("mitArtikel", 0);
     Set("Blinken", 2);
     Set("Tippton", 2);
     Set("Buchstabieren", 2);
-    Open();
-    Type("H");
-    Played();
-    Press(T_urahnlrb1::kSpell);
-    Run(500);
-    EXPECT_FALSE(w->SpellingOutWord());
-    Type("u");
-    Type("n");
-    EXPECT_TRUE(Played().contains("simple:n_"));
+    for (const bool missing : {true, false}) {
+        SCOPED_TRACE(missing ? "missing" : "broken");
+        if (missing)
+            QFile::remove(prog.Path("ABC/w/u_.wav"));
+        else
+            prog.Write("ABC\\w\\u_.wav", "kein Ton");
+        Open();
+        Type("H");
+        Played();
+        Press(T_urahnlrb1::kSpell);
+        Run(500);
+        EXPECT_FALSE(w->SpellingOutWord());
+        Type("un");
+        EXPECT_TRUE(Played().contains("simple:n_"));
+        w.reset();
+    }
 }
 
 } // namespace
