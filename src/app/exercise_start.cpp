@@ -4,6 +4,9 @@
 #include "data/path_helpers.h"
 #include "data/program_state.h"
 #include "exercises/spiel1/tprog1.h"
+#include "exercises/spiel3/tprog3.h"
+#include "exercises/spiel4/tprog4.h"
+#include "exercises/spiel7/tprog7.h"
 #include "platform/file_paths.h"
 
 #include <QFile>
@@ -16,6 +19,12 @@ std::unique_ptr<T_urahnlrb> MakeTprog1(const ExerciseStartOptions&)
     return std::make_unique<Tprog1>(kLautier);
 }
 
+template <class Window>
+std::unique_ptr<T_urahnlrb> Make(const ExerciseStartOptions&)
+{
+    return std::make_unique<Window>();
+}
+
 // One row per exercise; an exercise lands by filling in its window maker.
 const ExerciseStart kExercises[] = {
     {ExerciseKind::HoerenUndSchreiben, "1", "hoeren", "Hören und Schreiben",
@@ -24,11 +33,11 @@ const ExerciseStart kExercises[] = {
      &MakeTprog1<true>},
     {ExerciseKind::WelchesWortStimmt, "2", "welches", "Welches Wort stimmt?",
      &Section::kWelchesWortStimmt, '3', nullptr},
-    {ExerciseKind::BildZumWort, "3", "bildwort", "Bild zum Wort", &Section::kBildZumWort, '2', nullptr},
-    {ExerciseKind::BildZumTon, "4", "bildton", "Bild zum Ton", &Section::kBildZumTon, '6', nullptr},
+    {ExerciseKind::BildZumWort, "3", "bildwort", "Bild zum Wort", &Section::kBildZumWort, '2', &Make<Tprog3>},
+    {ExerciseKind::BildZumTon, "4", "bildton", "Bild zum Ton", &Section::kBildZumTon, '6', &Make<Tprog4>},
     {ExerciseKind::BildMemory, "5", "bildmemory", "Bild-Memory", &Section::kBildMemory, '0', nullptr},
     {ExerciseKind::SoundMemory, "6", "soundmemory", "Sound-Memory", &Section::kSoundMemory, 'c', nullptr},
-    {ExerciseKind::LesenLernen, "7", "lesen", "Lesen lernen", &Section::kLesenLernen, '2', nullptr},
+    {ExerciseKind::LesenLernen, "7", "lesen", "Lesen lernen", &Section::kLesenLernen, '2', &Make<Tprog7>},
 };
 
 void RemoveIfThere(const QString& path)

@@ -15,6 +15,11 @@ ChainPlay SpokenWordChain::Begin(const WordEntry& entry, bool noiseOn, bool mitA
     remaining_ = soundNumber_;
     if (soundNumber_ == 1)
         return {buttons_.noise, noise, entry.slots[FieldNoise], 0};
+    return FirstRecording(entry, mitArtikel);
+}
+
+ChainPlay SpokenWordChain::FirstRecording(const WordEntry& entry, bool mitArtikel)
+{
     parts_ = SpeechSequence(SpokenText(entry.Field(FieldWritten)));
     const SpeechStart start = FirstSpeechPart(parts_, mitArtikel, buttons_.articleFiles);
     if (start.play < 0)
@@ -27,7 +32,7 @@ ChainPlay SpokenWordChain::Finished(int button, const WordEntry* entry, bool spe
                                     int soundpause)
 {
     if (button == buttons_.noise && remaining_ > 0) {
-        if (entry && speechOn && !entry->Field(FieldSpeech).isEmpty())
+        if (entry && speechOn && (buttons_.recordingsAfterNoise || !entry->Field(FieldSpeech).isEmpty()))
             return SpeechAfterNoise(*entry, mitArtikel, soundpause);
         remaining_ = 0;
         return {};
@@ -44,6 +49,12 @@ ChainPlay SpokenWordChain::SpeechAfterNoise(const WordEntry& entry, bool mitArti
 {
     --remaining_;
     soundNumber_ = 0;
+    if (buttons_.recordingsAfterNoise) {
+        ChainPlay play = FirstRecording(entry, mitArtikel);
+        play.controlString = entry.slots[FieldSpeech];
+        play.pauseMs = soundpause * 100;
+        return play;
+    }
     const QString& speech = entry.Field(FieldSpeech);
     const QString control = entry.slots[FieldSpeech];
     const int pause = soundpause * 100;

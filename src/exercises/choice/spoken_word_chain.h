@@ -25,6 +25,9 @@ struct ChainButtons {
     int parts = 101;   // plays the recordings of the word and the article
     // The recordings skipped when the article does not count.
     QStringList articleFiles;
+    // After the noise the word is spoken from its recordings as when there is
+    // no noise (on parts), instead of the entry's own recording.
+    bool recordingsAfterNoise = false;
 };
 
 class SpokenWordChain {
@@ -49,6 +52,7 @@ public:
 
 private:
     ChainPlay SpeechAfterNoise(const WordEntry& entry, bool mitArtikel, int soundpause);
+    ChainPlay FirstRecording(const WordEntry& entry, bool mitArtikel);
 
     ChainButtons buttons_;
     int soundNumber_ = 0;

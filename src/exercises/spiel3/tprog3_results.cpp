@@ -1,0 +1,60 @@
+// Tprog3: the settings button and the ending with the results files.
+#include "exercises/spiel3/tprog3.h"
+
+#include "controls/tdrbutton.h"
+#include "data/exercise_settings.h"
+#include "dialogs/teinstellungen3.h"
+#include "framework/shuffle.h"
+
+#include <QCheckBox>
+
+#include <algorithm>
+
+void Tprog3::RunSettingsDialog()
+{
+    Teinstellungen3 dialog(this);
+    dialog.Open(CurrentList(), Section());
+}
+
+void Tprog3::OptionsPressed()
+{
+    if (taskSolved_) {
+        RunPending();
+        return;
+    }
+    StopAll();
+    T_urahnlrb1::OptionsPressed();
+    const int shuffledBefore = ExerciseSettings().wuerfeln;
+    RunSettingsDialog();
+    // What the profile holds now, whether the dialog stored or not.
+    LoadSettings(Section());
+    ApplySoundBoxes();
+    if (ExerciseSettings().wuerfeln == 1 && shuffledBefore != 1 && CurrentList())
+        Shuffle(*CurrentList());
+    if (tdrbutton* w = Field(kWordField))
+        w->DropFace();
+    MakeLayout();
+    MakeCandidates();
+    update();
+    // The task again with the new settings.
+    position = std::max(0, position - 1);
+    SetPending(kNext);
+    PostPending();
+}
+
+void Tprog3::ApplySoundBoxes()
+{
+    const ExerciseSettingsRecord& s = ExerciseSettings();
+    ResetNumbers(s.mitSound > 1, NoiseBox()->isChecked());
+    SpeechBox()->setEnabled(s.mitSound > 0);
+    NoiseBox()->setEnabled(s.mitSound > 0);
+}
+
+bool Tprog3::LeaveWindow()
+{
+    if (!T_urahnlrb1::LeaveWindow())
+        return false;
+    StopAll();
+    WriteResults(ResultsMoment::Closing);
+    return true;
+}
