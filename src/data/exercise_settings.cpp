@@ -19,16 +19,20 @@ const QString kDefaultBrush = QStringLiteral("$00FFFFFF");
 
 // Sets the record's keys one by one in the lines of the profile, in the order
 // they are given, and writes the profile once at the end (atomically). A
-// profile that cannot be written is left as it was.
+// profile that cannot be written is left as it was, and so is one that exists
+// but cannot be read: writing it would replace the pupil's other settings.
 class SectionWriter {
 public:
     explicit SectionWriter(QString section)
-        : section_(std::move(section)), lines_(ReadTextLines(CurrentProfilePath()))
+        : section_(std::move(section))
     {
+        ReadStatus status = ReadStatus::Ok;
+        lines_ = ReadTextLines(CurrentProfilePath(), &status);
+        readable_ = status != ReadStatus::Unreadable;
     }
     ~SectionWriter()
     {
-        if (changed_)
+        if (changed_ && readable_)
             WriteTextLines(CurrentProfilePath(), lines_);
     }
     SectionWriter(const SectionWriter&) = delete;
@@ -55,6 +59,7 @@ public:
 private:
     QString section_;
     QStringList lines_;
+    bool readable_ = true;
     bool changed_ = false;
 };
 

@@ -96,6 +96,7 @@ void SaveSettings(const QString& section);
 QString DescribeTypingControl();
 
 // "Standard wiederherstellen": replaces the profile by "Protokoll\standard.ini"
-// (first making that from "Intern\standard.ini" when it is missing) and
-// reloads CurrentSection(). True when the settings were reloaded.
+// (first making that from "Intern\standard.ini" when it is missing), or by
+// "Intern\standard.ini" itself when the program folder cannot take the copy,
+// and reloads CurrentSection(). True when the settings were reloaded.
 bool RestoreStandardSettings();

@@ -24,19 +24,20 @@ bool CopyOver(const QString& source, const QString& target)
 
 bool RestoreStandardSettings()
 {
+    // The teacher's standard "Protokoll\standard.ini", made from the shipped
+    // one when it is missing (where the program folder can be written);
+    // whichever exists replaces the profile on this very press.
     const QString standard = ResolvePath(QStringLiteral("Protokoll\\standard.ini"));
-    if (FileExists(standard)) {
-        if (!CopyOver(standard, CurrentProfilePath()))
-            QApplication::beep();
-    } else {
-        const QString shipped = ResolvePath(QStringLiteral("Intern\\standard.ini"));
-        if (FileExists(shipped)) {
-            CreateFolders(ResolvePath(QStringLiteral("Protokoll")));
-            CopyFile(shipped, standard);
-        }
+    const QString shipped = ResolvePath(QStringLiteral("Intern\\standard.ini"));
+    if (!FileExists(standard) && FileExists(shipped)) {
+        CreateFolders(ResolvePath(QStringLiteral("Protokoll")));
+        CopyFile(shipped, standard);
     }
-    if (!FileExists(standard))
+    const QString source = FileExists(standard) ? standard : shipped;
+    if (!FileExists(source))
         return false;
+    if (!CopyOver(source, CurrentProfilePath()))
+        QApplication::beep();
     LoadSettings(CurrentSection());
     return true;
 }

@@ -8,9 +8,8 @@ class ProfileSection {
 public:
     ProfileSection(const QString& file, QString section);
 
-    // The leading decimal integer of the value (blanks and a sign allowed);
-    // the default when the key is missing or its value holds no number.
-    // Numbers beyond the int range are cut to it.
+    // The value by Ini::IntOf: the default when the key is missing or its
+    // value holds no number.
     int Int(const QString& key, int defaultValue) const;
     // The value cut to maxLength characters, or the default when missing.
     QString Text(const QString& key, const QString& defaultValue, int maxLength) const;

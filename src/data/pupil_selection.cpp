@@ -181,7 +181,7 @@ bool PupilSelection::MayDeleteFilesOf(const QString& profileFile) const
 bool PupilSelection::DeletePupil()
 {
     const QString name = text_;
-    if (name == kProtected || IndexInList(name) < 0)
+    if (name.compare(kProtected, Qt::CaseInsensitive) == 0 || IndexInList(name) < 0)
         return false;
     if (Confirm(QStringLiteral("Sch\u00fcler ") + name + QStringLiteral(" l\u00f6schen?")) != Answer::Yes)
         return false;

@@ -2,6 +2,9 @@
 
 #include "platform/text_codec.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 
 // "[name]" -> name; empty QString (null) when the line is no section header.
@@ -106,29 +109,23 @@ int ReadInt(const QString& file, const QString& section, const QString& key, int
 {
     bool found = false;
     const QString v = ValueIn(ReadTextLines(file), section, key, &found);
-    if (!found)
-        return defaultValue;
+    return found ? IntOf(v, defaultValue) : defaultValue;
+}
+
+int IntOf(const QString& value, int defaultValue)
+{
+    const QString v = value.trimmed();
     qsizetype i = 0;
     bool negative = false;
     if (i < v.size() && (v[i] == u'-' || v[i] == u'+'))
         negative = v[i++] == u'-';
+    const qsizetype digitsFrom = i;
     long long n = 0;
-    if (i + 1 < v.size() && v[i] == u'0' && (v[i + 1] == u'x' || v[i + 1] == u'X')) {
-        quint32 h = 0;
-        for (i += 2; i < v.size(); ++i) {
-            const int d = QStringView(v).mid(i, 1).toInt(nullptr, 16);
-            const QChar c = v[i];
-            if (!(c.isDigit() || (c.toLower() >= u'a' && c.toLower() <= u'f')) || c.unicode() > 127)
-                break;
-            h = h * 16 + quint32(d);
-        }
-        return negative ? -int(h) : int(h);
-    }
-    for (; i < v.size() && v[i].isDigit() && v[i].unicode() < 128; ++i) {
-        n = n * 10 + (v[i].unicode() - u'0');
-        if (n > INT32_MAX) { n = INT32_MAX; break; }
-    }
-    return int(negative ? -n : n);
+    for (; i < v.size() && v[i] >= u'0' && v[i] <= u'9'; ++i)
+        n = std::min<long long>(n * 10 + (v[i].unicode() - u'0'), 1LL + INT_MAX);
+    if (i == digitsFrom)
+        return defaultValue;
+    return int(std::clamp<long long>(negative ? -n : n, INT_MIN, INT_MAX));
 }
 
 bool SetValueIn(QStringList& lines, const QString& section, const QString& key, const QString& value)

@@ -16,9 +16,14 @@ namespace Ini {
 QString ReadString(const QString& file, const QString& section, const QString& key,
                    const QString& defaultValue, int maxLength = 255);
 
-// The leading decimal integer of the value (optional sign, "0x" hex accepted);
-// default when the key is missing; 0 when the value holds no number.
+// The value of the key read by IntOf: the default when the key is missing or
+// holds no number.
 int ReadInt(const QString& file, const QString& section, const QString& key, int defaultValue);
+
+// The one rule for integers in profiles and program options: the leading
+// decimal integer of the (trimmed) value, with an optional sign, cut to the
+// int range; the default when the value does not begin with a number.
+int IntOf(const QString& value, int defaultValue);
 
 // Writes key=value into section; false when the file cannot be written.
 bool WriteString(const QString& file, const QString& section, const QString& key,

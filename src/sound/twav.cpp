@@ -71,8 +71,12 @@ std::optional<int> FindPauseInWav(QByteArray bytes, int startFrame, bool asMs, i
     const double threshold = thresholdPercent * 65536.0 / 100.0;
     const qint64 gapFrames = qint64(std::nearbyint(gap * rate / 1000.0)); // halves to even
     const auto pause = FindPause(FirstChannel(*wav), startFrame, gapFrames, threshold);
-    if (!pause)
-        return startFrame;
+    if (!pause) {
+        // No pause: the whole recording, in the unit asked for (as its
+        // length in milliseconds is measured).
+        const qint64 frames = FrameCount(*wav);
+        return int(qMin<qint64>(asMs ? frames * 1000 / wav->format.samplesPerSecond : frames, INT_MAX));
+    }
     gap = int(qMin<qint64>(pause->quietFrames, INT_MAX));
     const qint64 at = asMs ? qint64(std::nearbyint(pause->frame * 1000.0 / rate)) : pause->frame;
     return int(qMin<qint64>(at, INT_MAX));

@@ -24,7 +24,9 @@ public:
     // The first pause after startFrame (callers pass 2048, milliseconds, gap 25
     // ms, threshold 1 %): a position inside it, in milliseconds when asMs; gap
     // then holds the length in frames of the quiet stretch. Without a pause the
-    // result is startFrame unchanged. Nothing when the file cannot be read.
+    // result is the end of the recording in the same unit (its length as
+    // GetLengthMs measures it, or its frame count). Nothing when the file
+    // cannot be read.
     std::optional<int> FindPauseAfter(const QString& file, int startFrame, bool asMs, int& gap,
                                       int thresholdPercent) const;
 

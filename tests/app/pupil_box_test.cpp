@@ -115,6 +115,19 @@ TEST_F(PupilBoxTest, DeleteKey)
     EXPECT_EQ(boxes.size(), 1);
 }
 
+// The shared pupil "Name" stays whatever case it is typed in.
+TEST_F(PupilBoxTest, TheSharedNameCannotBeDeletedInAnotherCase)
+{
+    for (const char* typed : {"NAME", "name"}) {
+        TypeText(QString::fromLatin1(typed));
+        box->lineEdit()->setCursorPosition(0);
+        Key(Qt::Key_Delete);
+        EXPECT_TRUE(boxes.isEmpty()) << typed;
+        EXPECT_TRUE(prog.Read("protokoll/namen.txt").startsWith("Name=PROTOKOLL\\JEDER.INI\r\n")) << typed;
+    }
+    EXPECT_EQ(Items(), QStringList({"Name", "Anna"}));
+}
+
 TEST_F(PupilBoxTest, DroppingDownReloads)
 {
     prog.Write("protokoll/namen.txt", "Name=PROTOKOLL\\JEDER.INI\r\nBen=b.ini\r\n");

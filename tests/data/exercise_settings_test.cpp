@@ -8,6 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 namespace {
 
 class ExerciseSettingsTest : public ::testing::Test {
@@ -298,19 +303,56 @@ TEST_F(ExerciseSettingsTest, RestoreStandardSettings)
     EXPECT_FALSE(RestoreStandardSettings());
     EXPECT_EQ(prog.Read(QStringLiteral("protokoll/jeder.ini")), pupil);
 
-    // The shipped file only becomes the standard; the profile stays.
+    // The first press makes the teacher's standard from the shipped file and
+    // restores it: the standard replaces the whole profile and is loaded.
     prog.Write(QStringLiteral("intern/standard.ini"), "[Bild zum Wort]\r\nMotzahl=4\r\n");
     QDir(prog.Path(QStringLiteral("protokoll"))).removeRecursively();
     WriteProfile(Section::kBildZumWort, {QStringLiteral("Motzahl=5")});
     EXPECT_TRUE(RestoreStandardSettings());
     EXPECT_EQ(prog.Read(QStringLiteral("protokoll/standard.ini")), "[Bild zum Wort]\r\nMotzahl=4\r\n");
-    EXPECT_EQ(prog.Read(QStringLiteral("protokoll/jeder.ini")), pupil);
-    EXPECT_EQ(ExerciseSettings().motzahl, 5);
-
-    // Now the standard replaces the whole profile and is loaded.
-    EXPECT_TRUE(RestoreStandardSettings());
     EXPECT_EQ(prog.Read(QStringLiteral("protokoll/jeder.ini")), "[Bild zum Wort]\r\nMotzahl=4\r\n");
     EXPECT_EQ(ExerciseSettings().motzahl, 4);
+
+    // The teacher's standard wins over the shipped one.
+    prog.Write(QStringLiteral("protokoll/standard.ini"), "[Bild zum Wort]\r\nMotzahl=3\r\n");
+    EXPECT_TRUE(RestoreStandardSettings());
+    EXPECT_EQ(ExerciseSettings().motzahl, 3);
+}
+
+// A program folder that cannot take "Protokoll\standard.ini" (here a file is
+// in the way of the folder; pupil data lives elsewhere): the shipped standard
+// is restored on the first press all the same.
+TEST_F(ExerciseSettingsTest, RestoreStandardSettingsWithoutAWritableProgramFolder)
+{
+    CurrentSection() = Section::kBildZumWort;
+    prog.Write(QStringLiteral("intern/standard.ini"), "[Bild zum Wort]\r\nMotzahl=4\r\n");
+    QDir(prog.Path(QStringLiteral("protokoll"))).removeRecursively();
+    prog.Write(QStringLiteral("protokoll"), "kein Ordner");
+    Program().currentProfilePath = prog.Write(QStringLiteral("daten/anna.ini"), "[Bild zum Wort]\r\nMotzahl=5\r\n");
+    EXPECT_TRUE(RestoreStandardSettings());
+    EXPECT_EQ(prog.Read(QStringLiteral("daten/anna.ini")), "[Bild zum Wort]\r\nMotzahl=4\r\n");
+    EXPECT_EQ(ExerciseSettings().motzahl, 4);
+}
+
+// A profile that exists but cannot be read (here a socket, which nobody can
+// open) is never replaced by a profile holding only the saved section.
+TEST_F(ExerciseSettingsTest, SaveSettingsKeepsAProfileThatCannotBeRead)
+{
+    QDir().mkpath(prog.Path(QStringLiteral("protokoll")));
+    const QString path = prog.Path(QStringLiteral("protokoll/gesperrt.ini"));
+    const QByteArray native = QFile::encodeName(path);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(size_t(native.size()), sizeof address.sun_path);
+    std::memcpy(address.sun_path, native.constData(), size_t(native.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    Program().currentProfilePath = path;
+    SaveSettings(Section::kBildZumWort);
+    EXPECT_TRUE(QFileInfo::exists(path));
+    EXPECT_FALSE(QFileInfo(path).isFile()) << "the profile was replaced";
+    ::close(fd);
 }
 
 } // namespace

@@ -26,6 +26,9 @@ TEST(ProgramOptions, ReadWithDefaults)
         {"taskbar 1", "[Vollbild]\r\nTaskleiste sichtbar=1\r\n", false, true, false},
         {"taskbar 2", "[Vollbild]\r\nTaskleiste sichtbar=2\r\n", false, true, true},
         {"taskbar text", "[Vollbild]\r\nTaskleiste sichtbar=ja\r\n", false, true, true},
+        // A value without a number is the default, as in the profiles.
+        {"start empty", "[Programmstart]\r\nBei Datei=\r\n", false, true, true},
+        {"start text", "[Programmstart]\r\nBei Datei=ja\r\n", false, true, true},
         // Garbage, keys outside sections, duplicate sections: the first section wins.
         {"garbage", "\x81\x9f\xff junk\r\nLand=Schweiz\r\n[Version\r\n[Version]\r\nLand=Deutschland\r\n"
                     "[VERSION]\r\nLand=Schweiz\r\n=\r\n[Programmstart]\r\nBei Datei=1x\r\n",

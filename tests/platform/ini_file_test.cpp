@@ -1,7 +1,10 @@
 #include "platform/ini_file.h"
+#include "data/profile_section.h"
 #include "support/temp_program.h"
 
 #include <gtest/gtest.h>
+
+#include <climits>
 
 TEST(IniFile, ReadsCaseInsensitivelyWithDefaults)
 {
@@ -46,4 +49,30 @@ TEST(IniFile, NeverReplacesAFileItCannotRead)
     EXPECT_FALSE(Ini::WriteString(prog.Path("blocked.ini"), "A", "k", "v"));
     EXPECT_FALSE(Ini::DeleteKey(prog.Path("blocked.ini"), "A", "k"));
     EXPECT_TRUE(QFileInfo(prog.Path("blocked.ini")).isDir());
+}
+
+// Profiles and program options read integers by one rule: the leading
+// decimal number, the default when the value does not begin with one.
+TEST(IniFile, IntegersByOneRuleForProfilesAndOptions)
+{
+    const struct {
+        const char* value;
+        int expected;   // with the default 7
+    } cases[] = {
+        {"3", 3},       {" 12abc", 12}, {"-4", -4},  {"+5", 5},       {"", 7},
+        {"abc", 7},     {"-", 7},       {"x1", 7},   {"0x10", 0},     {"007", 7},
+        {"99999999999", INT_MAX},       {"-99999999999", INT_MIN},    {"- 3", 7},
+    };
+    TempProgram prog;
+    QByteArray ini = "[S]\r\n";
+    for (size_t i = 0; i < std::size(cases); ++i)
+        ini += "k" + QByteArray::number(qulonglong(i)) + "=" + cases[i].value + "\r\n";
+    const QString f = prog.Write("p.ini", ini);
+    const ProfileSection section(f, "S");
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const QString key = "k" + QString::number(i);
+        SCOPED_TRACE(cases[i].value);
+        EXPECT_EQ(Ini::ReadInt(f, "S", key, 7), cases[i].expected);
+        EXPECT_EQ(section.Int(key, 7), cases[i].expected);
+    }
 }

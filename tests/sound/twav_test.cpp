@@ -82,7 +82,9 @@ TEST(TWAV, FindPauseAfterFindsTheGapBehindTheArticle)
     TWAV wav;
 
     int gap = 25;
-    EXPECT_EQ(wav.FindPauseAfter("ohne.wav", 2048, true, gap, 1), 2048);
+    // Without a pause: the end of the recording, in the unit asked for.
+    EXPECT_EQ(wav.FindPauseAfter("ohne.wav", 2048, true, gap, 1), 1000);
+    EXPECT_EQ(wav.FindPauseAfter("ohne.wav", 2048, false, gap, 1), rate);
     EXPECT_EQ(gap, 25);
     EXPECT_EQ(wav.FindPauseAfter("fehlt.wav", 2048, true, gap, 1), std::nullopt);
 

@@ -26,6 +26,19 @@ const QString kHearWrite = QStringLiteral("hören - schreiben");
 const QString kHearWriteStyle = QStringLiteral("f 50   0e1");
 const QString kRescue = QStringLiteral("fun\\rettung.emf");
 
+// The hints of the bottom bar's buttons in this exercise.
+const struct {
+    int number;
+    const char* hint;
+} kHints[] = {
+    {T_urahnlrb1::kPlay, "Es erklingt der in der rechten Leiste angekreuzte Sound zum Bild. "},
+    {T_urahnlrb1::kStop, "Unterbricht jede Soundausgabe sofort."},
+    {T_urahnlrb1::kSpell, "Es wird das Wort an der aktuellen Schreibposition vorbuchstabiert (siehe Optionen)."},
+    {T_urahnlrb1::kLetter, "Es wird der Buchstabe an der aktuellen Schreibposition gesagt."},
+    {T_urahnlrb1::kPrevious, "Geht in der Liste ein Bild/Sound zurück."},
+    {T_urahnlrb1::kNext, "Geht in der Liste zum nächsten Bild/Sound vor."},
+};
+
 QString SectionOf(bool lautier)
 {
     return lautier ? Section::kLautieruebung : Section::kHoerenUndSchreiben;
@@ -73,6 +86,9 @@ Tprog1::~Tprog1()
 void Tprog1::Prepare()
 {
     T_urahnlrb1::Prepare();
+    for (const auto& h : kHints)
+        if (tdrbutton* b = ButtonHandleByNumber(h.number))
+            b->setToolTip(QString::fromUtf8(h.hint));
     if (!picture_) {
         editor_ = new TypingEditor(typing_, this);
         editor_->SetActionHandler([this](EditorAction action) { HandleEditorAction(action); });

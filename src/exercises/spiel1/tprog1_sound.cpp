@@ -7,6 +7,7 @@
 #include "exercises/spiel1/task_rules.h"
 #include "framework/spelling_out.h"
 #include "platform/clock.h"
+#include "sound/fun_sounds.h"
 #include "sound/simple_sound.h"
 #include "sound/twav.h"
 
@@ -25,13 +26,8 @@ SpellKind SpellKindByStimme()
 
 void Tprog1::PlayFunSound(int setting, const QString& name)
 {
-    // A feedback sound "fun\<name>.wav", cutting off the one before.
-    if (setting == 0 || name.isEmpty())
-        return;
-    QString file = QStringLiteral("fun\\") + name;
-    if (!name.contains(u'.'))
-        file += QStringLiteral(".wav");
-    PlayDirect(file, false);
+    // The program's feedback sound, with the help button marked as playing.
+    ::PlayFunSound(setting, name, &SoundPlayer(kHelpButton));
 }
 
 void Tprog1::PlayEntrySound(int code)

@@ -4,6 +4,7 @@
 
 #include "controls/tdrbutton.h"
 #include "exercises/spiel1/rescue_picture.h"
+#include "sound/button_sound_player.h"
 
 #include "data/path_helpers.h"
 
@@ -355,6 +356,77 @@ TEST_F(Exercise1Test, SpellingOutByBuchstabieren)
     Press(T_urahnlrb1::kLetter);
     Run(200);
     EXPECT_EQ(Played(), QStringList{"simple:n_"});
+}
+
+// The recording says the noun, then its article after a pause ("Hund der"):
+// played up to the pause. One without a pause is played whole, however long.
+TEST_F(Exercise1Test, RecordingWithTrailingArticlePlaysUpToItsPause)
+{
+    const auto recording = [](int loudMs, int quietMs, int moreMs) {
+        QByteArray data;
+        for (int i = 0; i < 8 * loudMs; ++i)
+            wavbytes::PutU16(data, quint16(i % 2 ? 12000 : -12000));
+        for (int i = 0; i < 8 * quietMs; ++i)
+            wavbytes::PutU16(data, 0);
+        for (int i = 0; i < 8 * moreMs; ++i)
+            wavbytes::PutU16(data, quint16(i % 2 ? 12000 : -12000));
+        return data;
+    };
+    const struct {
+        const char* name;
+        QByteArray data;
+        int fromMs;   // the part played ends in [fromMs, toMs]
+        int toMs;
+    } cases[] = {
+        {"pause after the noun", recording(2500, 100, 400), 2500, 2600},
+        {"no pause", recording(3000, 0, 0), 3000, 3000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        prog.Write("Sounds\\Hund der.wav", wavbytes::Wav(1, 8000, 16, c.data));
+        Open();
+        Run(100);
+        w->PostCommand(T_urahnlrb1::kPlay, Tprog1::kPlayAfterPause);
+        Run(100);
+        ASSERT_FALSE(audio.plays.empty());
+        const auto& played = audio.plays.back();
+        EXPECT_EQ(played.channel, AudioChannel::Range);
+        const qsizetype ms = played.clip->Bytes().size() / 16;   // 8000 Hz, 16 bits
+        EXPECT_GE(ms, c.fromMs);
+        EXPECT_LE(ms, c.toMs);
+        w.reset();
+    }
+}
+
+TEST_F(Exercise1Test, ButtonHints)
+{
+    Open();
+    const struct {
+        int number;
+        const char* hint;
+    } cases[] = {
+        {T_urahnlrb1::kPlay, "Es erklingt der in der rechten Leiste angekreuzte Sound zum Bild. "},
+        {T_urahnlrb1::kStop, "Unterbricht jede Soundausgabe sofort."},
+        {T_urahnlrb1::kSpell, "Es wird das Wort an der aktuellen Schreibposition vorbuchstabiert (siehe Optionen)."},
+        {T_urahnlrb1::kLetter, "Es wird der Buchstabe an der aktuellen Schreibposition gesagt."},
+        {T_urahnlrb1::kPrevious, "Geht in der Liste ein Bild/Sound zurück."},
+        {T_urahnlrb1::kNext, "Geht in der Liste zum nächsten Bild/Sound vor."},
+        {T_urahnlrb1::kRemove, "Entfernt den aktuellen Eintrag aus der Fehlerliste."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(w->ButtonHandleByNumber(c.number)->toolTip(), QString::fromUtf8(c.hint)) << c.number;
+}
+
+// Feedback sounds go through the program's feedback-sound player, which
+// marks the help button as playing.
+TEST_F(Exercise1Test, FeedbackSoundsMarkTheHelpButton)
+{
+    Set("Blinken", 2);
+    Open();
+    EXPECT_FALSE(w->SoundPlayer(T_urahnlrb::kHelpButton).IsPlaying());
+    Type("x");
+    EXPECT_TRUE(Played().contains("simple:verloren"));
+    EXPECT_TRUE(w->SoundPlayer(T_urahnlrb::kHelpButton).IsPlaying());
 }
 
 } // namespace
