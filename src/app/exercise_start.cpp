@@ -6,6 +6,8 @@
 #include "exercises/spiel1/tprog1.h"
 #include "exercises/spiel3/tprog3.h"
 #include "exercises/spiel4/tprog4.h"
+#include "exercises/spiel5/tprog5.h"
+#include "exercises/spiel6/tprog6.h"
 #include "exercises/spiel7/tprog7.h"
 #include "platform/file_paths.h"
 
@@ -35,8 +37,8 @@ const ExerciseStart kExercises[] = {
      &Section::kWelchesWortStimmt, '3', nullptr},
     {ExerciseKind::BildZumWort, "3", "bildwort", "Bild zum Wort", &Section::kBildZumWort, '2', &Make<Tprog3>},
     {ExerciseKind::BildZumTon, "4", "bildton", "Bild zum Ton", &Section::kBildZumTon, '6', &Make<Tprog4>},
-    {ExerciseKind::BildMemory, "5", "bildmemory", "Bild-Memory", &Section::kBildMemory, '0', nullptr},
-    {ExerciseKind::SoundMemory, "6", "soundmemory", "Sound-Memory", &Section::kSoundMemory, 'c', nullptr},
+    {ExerciseKind::BildMemory, "5", "bildmemory", "Bild-Memory", &Section::kBildMemory, '0', &Make<Tprog5>},
+    {ExerciseKind::SoundMemory, "6", "soundmemory", "Sound-Memory", &Section::kSoundMemory, 'c', &Make<Tprog6>},
     {ExerciseKind::LesenLernen, "7", "lesen", "Lesen lernen", &Section::kLesenLernen, '2', &Make<Tprog7>},
 };
 

@@ -14,6 +14,7 @@
 #include "framework/spelling_out.h"
 #include "platform/command_event.h"
 #include "platform/ini_file.h"
+#include "platform/messages.h"
 #include "sound/button_sound_player.h"
 #include "sound/motivation.h"
 #include "sound/simple_sound.h"
@@ -173,6 +174,19 @@ bool T_urahnlrb::LeaveWindow()
     StopSound();
     SwitchBackgroundCheck(true);
     return true;
+}
+
+bool T_urahnlrb::ConfirmLeave()
+{
+    if (AskQuestion(QStringLiteral("Wirklich verlassen?"), QStringLiteral("Frage")) == Answer::Yes) {
+        StopSound();
+        WriteListKeys(section);
+        return true;
+    }
+    StartTicks();
+    closingByUser = false;
+    SwitchBackgroundCheck(false);
+    return false;
 }
 
 // ---- Virtual operations -----------------------------------------------------

@@ -184,6 +184,9 @@ protected:
     // list window asks "Wirklich verlassen?". Exercises that record results on
     // leaving override it and call the inherited one last.
     virtual bool LeaveWindow();
+    // Asks "Wirklich verlassen?": on Yes the sound stops and the list keys
+    // are written (true); on No the window works on as before (false).
+    bool ConfirmLeave();
 
     // ---- Framework hooks (used by the list window) -------------------------
     // Decides whether a command reaches OnCommand and may change its code.

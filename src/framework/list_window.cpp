@@ -7,6 +7,7 @@
 #include "framework/certificate_data.h"
 #include "framework/error_list.h"
 #include "framework/exercise_shared.h"
+#include "framework/list_files.h"
 #include "framework/number_box.h"
 #include "framework/results_files.h"
 #include "framework/results_protocol.h"
@@ -20,17 +21,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPainter>
-
-namespace {
-
-const QString kPlaceholderText = QStringLiteral("Liste fehlt!! Bitte andere wählen!!");
-
-QString ListFolder()
-{
-    return QStringLiteral("listen\\");
-}
-
-} // namespace
 
 T_urahnlrb1::T_urahnlrb1(QWidget* parent) : T_urahnlrb(parent)
 {
@@ -151,13 +141,9 @@ void T_urahnlrb1::ShowPosition()
 void T_urahnlrb1::OpenList()
 {
     StartTicks();
-    std::unique_ptr<tmoiel> loaded;
-    if (FileExists(ResolvePath(ListFolder() + listFile))) {
+    if (FileExists(ResolvePath(ListFolder() + listFile)))
         ShowListName();
-        if (Load(loaded, ListFolder() + listFile, true) && loaded && SwissMode())
-            ToSwissSpelling(loaded.get());
-    }
-    if (loaded) {
+    if (std::unique_ptr<tmoiel> loaded = LoadExerciseList(listFile)) {
         wordList = std::move(loaded);
         currentList = wordList.get();
         if (ExerciseSettings().wuerfeln == 1)
@@ -176,13 +162,7 @@ void T_urahnlrb1::OpenList()
 
 void T_urahnlrb1::UsePlaceholderList(bool pictureFieldToo)
 {
-    auto list = std::make_unique<tmoiel>(QStringLiteral("leere Liste"));
-    auto entry = std::make_shared<WordEntry>();
-    entry->Field(FieldWord) = kPlaceholderText;
-    if (pictureFieldToo)
-        entry->Field(FieldPicture) = kPlaceholderText;
-    list->Append(entry);
-    wordList = std::move(list);
+    wordList = PlaceholderList(pictureFieldToo);
     currentList = wordList.get();
     position = 0;
     listNumber = 0;
@@ -216,18 +196,10 @@ void T_urahnlrb1::ChooseList()
     const QString chosen = chooser.chosenFile;
     if (!chosen.isEmpty() && FileExists(chosen)) {
         WriteResults(ResultsMoment::ListChange);
-        // Stored with backslashes like every path written into the profile.
-        listFile = RelativeTo(ResolvePath(ListFolder()), chosen);
-        while (!listFile.isEmpty() && IsSeparator(listFile.front()))
-            listFile.remove(0, 1);
-        listFile.replace(u'/', u'\\');
+        listFile = ListKeyOf(chosen);
         ShowListName();
-        std::unique_ptr<tmoiel> loaded;
-        if (Load(loaded, ListFolder() + listFile, true) && loaded) {
-            if (SwissMode())
-                ToSwissSpelling(loaded.get());
+        if (std::unique_ptr<tmoiel> loaded = LoadExerciseList(listFile))
             wordList = std::move(loaded);
-        }
         // Choosing a list ends the practice of the error list.
         currentList = wordList.get();
         Ini::WriteString(ResolvePath(CurrentProfilePath()), section, QStringLiteral("Dateiname"), listFile);
@@ -375,17 +347,7 @@ void T_urahnlrb1::OptionsPressed()
 bool T_urahnlrb1::LeaveWindow()
 {
     T_urahnlrb::LeaveWindow();
-    const Answer answer = AskQuestion(QStringLiteral("Wirklich verlassen?"), QStringLiteral("Frage"));
-    if (answer == Answer::Yes) {
-        StopSound();
-        WriteListKeys(section);
-        return true;
-    }
-    // Staying: the window keeps working as before the question.
-    StartTicks();
-    closingByUser = false;
-    SwitchBackgroundCheck(false);
-    return false;
+    return ConfirmLeave();
 }
 
 // ---- Reminder ----------------------------------------------------------------------

@@ -41,7 +41,8 @@ public:
     const MemorySettings& Settings() const { return settings_; }
     const CardLayout& Layout() const { return layout_; }
     const std::vector<MemoryCard>& Cards() const { return cards_; }
-    bool IsCard(int number) const { return layout_.IsCard(number); }
+    // A card of the deal (before the first deal there is none).
+    bool IsCard(int number) const { return layout_.IsCard(number) && size_t(IndexOf(number)) < cards_.size(); }
     const MemoryCard* Card(int number) const;
     static int IndexOf(int number) { return number - CardLayout::kFirstCard; }
     static int NumberOf(int index) { return index + CardLayout::kFirstCard; }

@@ -14,6 +14,7 @@
 #include "support/qt_printers.h"
 #include "support/temp_program.h"
 #include "support/wav_bytes.h"
+#include "support/window_time.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -82,16 +83,7 @@ protected:
     }
 
     // A recording whose first sample tells which file it is.
-    void Sound(const QString& name)
-    {
-        const qint16 id = qint16(1000 + 10 * int(ids.size()));
-        QByteArray data;
-        for (int i = 0; i < 800; ++i)  // 100 ms at 8000 Hz
-            wavbytes::PutU16(data, quint16(id));
-        prog.Write(name + QStringLiteral(".wav"), wavbytes::Wav(1, 8000, 16, data));
-        QString shortName = name.section(u'\\', -1);
-        ids[id] = shortName;
-    }
+    void Sound(const QString& name) { recordings.Write(prog, name); }
     void List(const QStringList& rows)
     {
         QStringList lines = {QStringLiteral("Test"), QStringLiteral("zweite Zeile")};
@@ -124,19 +116,7 @@ protected:
         QApplication::setActiveWindow(w.get());
         Run(0);
     }
-    // Lets ms of program time pass in steps, running what is queued; the
-    // window's 100 ms tick follows the fake clock.
-    void Run(int ms)
-    {
-        QCoreApplication::processEvents();
-        for (int t = 0; t < ms; t += 10) {
-            clock.Advance(10);
-            if (w && w->TicksRunning() && clock.NowMs() % T_urahnlrb::kTickMs == 0)
-                w->Tick();
-            QCoreApplication::processEvents();
-        }
-        QCoreApplication::processEvents();
-    }
+    void Run(int ms) { RunWindowTime(clock, w.get(), ms); }
     void Press(int button)
     {
         w->PressButton(button);
@@ -174,13 +154,10 @@ protected:
         QStringList names;
         for (size_t i = taken_; i < audio.plays.size(); ++i) {
             const auto& p = audio.plays[i];
-            const QByteArray bytes = p.clip->Bytes();
-            const qint16 id = bytes.size() >= 2 ? qFromLittleEndian<qint16>(bytes.constData()) : 0;
-            const auto it = ids.find(id);
             const QString prefix = p.channel == AudioChannel::Button ? QStringLiteral("button:")
                                    : p.channel == AudioChannel::Simple ? QStringLiteral("simple:")
                                                                        : QStringLiteral("range:");
-            names << prefix + (it != ids.end() ? it->second : QStringLiteral("?"));
+            names << prefix + recordings.NameOf(p);
         }
         taken_ = audio.plays.size();
         return names;
@@ -189,6 +166,6 @@ protected:
     QString WordShown() const { return w->Typing().Expected(); }
 
 private:
-    std::map<qint16, QString> ids;
+    NamedRecordings recordings;
     size_t taken_ = 0;
 };

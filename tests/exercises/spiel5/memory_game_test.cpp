@@ -458,6 +458,13 @@ TEST_F(ComputerChoiceTest, NothingToTurnWhenEveryCardIsGone)
     EXPECT_EQ(memory.ChooseCard(cards), -1);
 }
 
+TEST(MemorySelection, NoCardsBeforeTheFirstDeal)
+{
+    const MemoryGame game;
+    EXPECT_FALSE(game.IsCard(100));
+    EXPECT_EQ(game.Card(100), nullptr);
+}
+
 TEST(MemorySelection, ArrowKeysStopAtTheFirstAndHighestCard)
 {
     const auto list = ListOf(20);

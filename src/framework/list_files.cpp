@@ -1,0 +1,49 @@
+#include "framework/list_files.h"
+
+#include "data/path_helpers.h"
+#include "data/program_state.h"
+#include "data/word_list.h"
+#include "platform/file_paths.h"
+
+namespace {
+
+const QString kPlaceholderText = QStringLiteral("Liste fehlt!! Bitte andere wählen!!");
+
+} // namespace
+
+QString ListFolder()
+{
+    return QStringLiteral("listen\\");
+}
+
+std::unique_ptr<tmoiel> LoadExerciseList(const QString& listFile)
+{
+    if (listFile.isEmpty() || !FileExists(ResolvePath(ListFolder() + listFile)))
+        return nullptr;
+    std::unique_ptr<tmoiel> loaded;
+    if (!Load(loaded, ListFolder() + listFile, true) || !loaded)
+        return nullptr;
+    if (SwissMode())
+        ToSwissSpelling(loaded.get());
+    return loaded;
+}
+
+std::unique_ptr<tmoiel> PlaceholderList(bool pictureFieldToo)
+{
+    auto list = std::make_unique<tmoiel>(QStringLiteral("leere Liste"));
+    auto entry = std::make_shared<WordEntry>();
+    entry->Field(FieldWord) = kPlaceholderText;
+    if (pictureFieldToo)
+        entry->Field(FieldPicture) = kPlaceholderText;
+    list->Append(entry);
+    return list;
+}
+
+QString ListKeyOf(const QString& chosenFile)
+{
+    QString key = RelativeTo(ResolvePath(ListFolder()), chosenFile);
+    while (!key.isEmpty() && IsSeparator(key.front()))
+        key.remove(0, 1);
+    key.replace(u'/', u'\\');
+    return key;
+}
