@@ -14,7 +14,7 @@ RecordingPlay ChooseRecordingPlay(bool exists, bool trailingArticle, std::option
     if (!exists || !trailingArticle)
         return {};
     const int pause = pauseMs.value_or(25);
-    if (lengthMs < pause)
+    if (lengthMs <= pause)   // nothing after the pause (none found): whole
         return {};
     return {false, pause, lengthMs};
 }

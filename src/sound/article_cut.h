@@ -20,8 +20,8 @@ struct RecordingPlay {
 
 // The choice from what is known of the file: a missing file or one without a
 // trailing article in its name plays whole; else the pause (25 ms when it
-// could not be found) up to the length, or whole when the file is shorter
-// than the pause.
+// could not be found) up to the length, or whole when nothing of the file
+// lies after the pause.
 RecordingPlay ChooseRecordingPlay(bool exists, bool trailingArticle, std::optional<int> pauseMs, int lengthMs);
 
 // The same for a file relative to the program folder, measured by wav

@@ -26,6 +26,7 @@ TEST(ArticleCut, OnlyRecordingsNamedWithTheirArticleBehindAreCut)
         {true, true, 320, 800, {false, 320, 800}},
         {true, true, std::nullopt, 800, {false, 25, 800}},  // the pause not found: 25
         {true, true, 2048, 1000, {true, 0, 0}},             // shorter than the pause: whole
+        {true, true, 1000, 1000, {true, 0, 0}},             // no pause: the end, whole
         {true, true, 320, -1, {true, 0, 0}},                // not readable as WAV
         {true, false, 320, 800, {true, 0, 0}},
         {false, true, 320, 800, {true, 0, 0}},
@@ -48,7 +49,7 @@ TEST(ArticleCut, MeasuresTheRecording)
     spoken.insert(spoken.end(), noun.begin(), noun.end());
     prog.Write("Sounds/Hund der.wav", Wav(1, rate, 16, Samples16(spoken)));
     prog.Write("Sounds/Hund.wav", Wav(1, rate, 16, Samples16(spoken)));
-    // No pause at all: the search gives frame 2048 back, beyond this file's 1000 ms.
+    // No pause at all: the search gives the end of the file back.
     prog.Write("Sounds/Maus die.wav", Wav(1, rate, 16, Samples16(Noise(rate))));
     TWAV wav;
 

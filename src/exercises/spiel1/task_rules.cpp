@@ -28,11 +28,6 @@ bool ArticleCounts(const TypingSettings& s, bool noiseFlag)
     return byMode || noiseFlag;
 }
 
-bool HasTrailingArticle(const QString& recording)
-{
-    return recording.contains(QStringLiteral(" der.")) || recording.contains(QStringLiteral(" das."))
-           || recording.contains(QStringLiteral(" die."));
-}
 
 Step PreviousEntry(int position)
 {

@@ -22,9 +22,6 @@ bool PictureAfterAnswer(int mitSound);
 // Whether the spoken article belongs to the task.
 bool ArticleCounts(const TypingSettings& settings, bool noiseFlag);
 
-// A recording whose article is spoken after the noun ("Hund der.wav").
-bool HasTrailingArticle(const QString& recording);
-
 // Stepping: the previous entry stays at 0; the next one after the last is the
 // first again ("Liste beginnt von vorne"); after a shown solution the same
 // entry comes again.

@@ -7,6 +7,7 @@
 #include "exercises/spiel1/task_rules.h"
 #include "framework/spelling_out.h"
 #include "platform/clock.h"
+#include "sound/article_cut.h"
 #include "sound/fun_sounds.h"
 #include "sound/simple_sound.h"
 #include "sound/twav.h"
@@ -82,17 +83,14 @@ void Tprog1::PlayRecordingAfterPause()
     const QString& recording = entry->Field(FieldSpeech);
     if (recording.isEmpty())
         return;
-    if (HasTrailingArticle(recording)) {
-        // Only the noun: from the pause after it to the end is the article.
-        int gap = 25;
-        const int pause = wav_.FindPauseAfter(recording, 2048, true, gap, 1).value_or(25);
-        const int length = wav_.GetLengthMs(recording);
-        if (length >= pause) {
-            wav_.SetBusy(false);
-            wav_.CloseAllDevices();
-            if (wav_.PlayRange(this, recording, 0, pause))
-                return;
-        }
+    // A recording with the article in its name behind the noun: only the part
+    // after its first pause, when there is one.
+    const RecordingPlay play = ChooseRecordingPlay(wav_, recording);
+    if (!play.whole) {
+        wav_.SetBusy(false);
+        wav_.CloseAllDevices();
+        if (wav_.PlayRange(this, recording, play.fromMs, play.toMs))
+            return;
         wav_.Stop();
     }
     PlayOnButton(kPicture, recording);

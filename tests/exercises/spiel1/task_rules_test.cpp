@@ -1,5 +1,6 @@
 // Rules of the writing exercise's task cycle.
 #include "exercises/spiel1/task_rules.h"
+#include "sound/article_cut.h"
 #include "exercises/spiel1/typing_settings.h"
 #include "support/temp_program.h"
 
@@ -70,9 +71,9 @@ TEST(TaskRules, SpeechSequenceAndFirstPart)
 
 TEST(TaskRules, TrailingArticle)
 {
-    EXPECT_TRUE(HasTrailingArticle(QStringLiteral("sprache\\Hund der.wav")));
-    EXPECT_TRUE(HasTrailingArticle(QStringLiteral("Katze die.wav")));
-    EXPECT_FALSE(HasTrailingArticle(QStringLiteral("der Hund.wav")));
+    EXPECT_TRUE(NamesTrailingArticle(QStringLiteral("sprache\\Hund der.wav")));
+    EXPECT_TRUE(NamesTrailingArticle(QStringLiteral("Katze die.wav")));
+    EXPECT_FALSE(NamesTrailingArticle(QStringLiteral("der Hund.wav")));
 }
 
 TEST(TaskRules, Stepping)

@@ -358,9 +358,10 @@ TEST_F(Exercise1Test, SpellingOutByBuchstabieren)
     EXPECT_EQ(Played(), QStringList{"simple:n_"});
 }
 
-// The recording says the noun, then its article after a pause ("Hund der"):
-// played up to the pause. One without a pause is played whole, however long.
-TEST_F(Exercise1Test, RecordingWithTrailingArticlePlaysUpToItsPause)
+// A recording named with its article behind ("Hund der.wav") says the
+// article, a pause and the noun: the part after the pause is played. One
+// without a pause is played whole, however long it is.
+TEST_F(Exercise1Test, RecordingWithTrailingArticlePlaysThePartAfterItsPause)
 {
     const auto recording = [](int loudMs, int quietMs, int moreMs) {
         QByteArray data;
@@ -375,11 +376,12 @@ TEST_F(Exercise1Test, RecordingWithTrailingArticlePlaysUpToItsPause)
     const struct {
         const char* name;
         QByteArray data;
-        int fromMs;   // the part played ends in [fromMs, toMs]
+        AudioChannel channel;
+        int fromMs;   // the part played lasts [fromMs, toMs]
         int toMs;
     } cases[] = {
-        {"pause after the noun", recording(2500, 100, 400), 2500, 2600},
-        {"no pause", recording(3000, 0, 0), 3000, 3000},
+        {"pause after the article", recording(300, 100, 2600), AudioChannel::Range, 2600, 2700},
+        {"no pause", recording(3000, 0, 0), AudioChannel::Button, 2990, 3000},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -390,7 +392,7 @@ TEST_F(Exercise1Test, RecordingWithTrailingArticlePlaysUpToItsPause)
         Run(100);
         ASSERT_FALSE(audio.plays.empty());
         const auto& played = audio.plays.back();
-        EXPECT_EQ(played.channel, AudioChannel::Range);
+        EXPECT_EQ(played.channel, c.channel);
         const qsizetype ms = played.clip->Bytes().size() / 16;   // 8000 Hz, 16 bits
         EXPECT_GE(ms, c.fromMs);
         EXPECT_LE(ms, c.toMs);
