@@ -6,6 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QList>
+#include <QPair>
+
+#include <algorithm>
 
 namespace {
 
@@ -170,4 +174,42 @@ bool CopyFile(const QString& from, const QString& to, bool overwrite)
         QFile::remove(target);
     }
     return QFile::copy(NativePath(from), target);
+}
+
+QString AsciiFileName(const QString& text)
+{
+    static const QList<QPair<QChar, QString>> map = {
+        {u'ä', QStringLiteral("ae")}, {u'ö', QStringLiteral("oe")}, {u'ü', QStringLiteral("ue")},
+        {u'Ä', QStringLiteral("Ae")}, {u'Ö', QStringLiteral("Oe")}, {u'Ü', QStringLiteral("Ue")},
+        {u'ß', QStringLiteral("ss")}};
+    QString out;
+    for (const QChar c : text) {
+        const auto it = std::find_if(map.begin(), map.end(), [c](const auto& m) { return m.first == c; });
+        if (it != map.end())
+            out += it->second;
+        else if (c.unicode() >= 0x80 || c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|;").contains(c))
+            return QString();
+        else
+            out += c;
+    }
+    return out;
+}
+
+QString FindFileDepthFirst(const QString& nativeFolder, const QString& name, int depth)
+{
+    if (depth > 32)
+        return QString();
+    const QDir dir(nativeFolder);
+    const QFileInfoList entries =
+        dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
+    for (const QFileInfo& e : entries)
+        if (e.isFile() && e.fileName().compare(name, Qt::CaseInsensitive) == 0)
+            return nativeFolder;
+    for (const QFileInfo& e : entries)
+        if (e.isDir() && !e.isSymLink()) {
+            const QString found = FindFileDepthFirst(e.filePath(), name, depth + 1);
+            if (!found.isEmpty())
+                return found;
+        }
+    return QString();
 }

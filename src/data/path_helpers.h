@@ -18,6 +18,9 @@ QString FileNamePart(const QString& path);
 // The extension with its dot ("" when there is none).
 QString ExtensionPart(const QString& path);
 QString ChangeExtension(const QString& path, const QString& extension);
+// An ASCII file name for a German text: umlauts and "ß" written out ("Bär"
+// gives "Baer"); empty when a character cannot stand in a file name.
+QString AsciiFileName(const QString& text);
 // Folder + name, with exactly one separator between them (the folder's own
 // separator style is kept; "\" when it has none).
 QString JoinPath(const QString& folder, const QString& name);
@@ -42,6 +45,10 @@ QString RelativeTo(const QString& base, const QString& path);
 bool StartsWithPath(const QString& path, const QString& base);
 // Two program paths name the same place (case and separators ignored).
 bool SamePath(const QString& a, const QString& b);
+// The folder (native path) where name (ignoring case) is found first: folder's
+// own files first, then its sub-folders depth first, in the order the file
+// system lists them. Empty when it is nowhere.
+QString FindFileDepthFirst(const QString& nativeFolder, const QString& name, int depth = 0);
 // Creates the folder and all missing parents.
 bool CreateFolders(const QString& folder);
 // Copies a file; never overwrites when overwrite is false.

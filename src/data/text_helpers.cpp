@@ -225,26 +225,6 @@ int FitFontSize(int maxHeight, int maxWidth, const QString& text, int percent, c
 
 namespace {
 
-// Depth-first search for name (ignoring case) in folder and its sub-folders.
-QString FindFileDepthFirst(const QString& nativeFolder, const QString& name, int depth = 0)
-{
-    if (depth > 32)
-        return QString();
-    const QDir dir(nativeFolder);
-    const QFileInfoList entries =
-        dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
-    for (const QFileInfo& e : entries)
-        if (e.isFile() && e.fileName().compare(name, Qt::CaseInsensitive) == 0)
-            return nativeFolder;
-    for (const QFileInfo& e : entries)
-        if (e.isDir() && !e.isSymLink()) {
-            const QString found = FindFileDepthFirst(e.filePath(), name, depth + 1);
-            if (!found.isEmpty())
-                return found;
-        }
-    return QString();
-}
-
 QString SearchIn(const QString& folder, const QString& word)
 {
     const QString native = NativePath(folder);

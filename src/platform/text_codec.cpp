@@ -44,6 +44,12 @@ QString DecodeCp1252(const QByteArray& bytes)
     return out;
 }
 
+bool HasCp1252Code(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u < 0x80 || (u >= 0xA0 && u <= 0xFF) || ReverseTable().count(u) > 0;
+}
+
 QByteArray EncodeCp1252(const QString& text)
 {
     QByteArray out(text.size(), Qt::Uninitialized);

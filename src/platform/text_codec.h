@@ -8,6 +8,8 @@
 QString DecodeCp1252(const QByteArray& bytes);
 // Characters without a Windows-1252 code become "?".
 QByteArray EncodeCp1252(const QString& text);
+// True when c has a Windows-1252 code (and survives a write unchanged).
+bool HasCp1252Code(QChar c);
 
 // Splits text at CR LF, LF or CR. A line end after the last line does not
 // give an extra empty line.

@@ -1,7 +1,7 @@
 #pragma once
 // The feedback sounds, synthesised: chimes for right answers, soft low tones
 // for wrong ones, a wooden key click. All friendly and shorter than a second.
-#include "wave.h"
+#include "sound/wave.h"
 
 #include <QList>
 #include <QString>

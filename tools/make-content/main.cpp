@@ -1,6 +1,7 @@
 // make-content: writes the sample content of the program folder.
 //   make-content <step> <content source folder> <program folder>
 // Steps: lists, pictures, sounds, tables, font, help, profiles, symbols.
+#include "speech/speech.h"
 #include "steps.h"
 
 #include <QGuiApplication>
@@ -27,6 +28,9 @@ int main(int argc, char** argv)
     try {
         steps.at(argv[1])(ContentPaths{QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])});
     } catch (const ContentError& e) {
+        std::fprintf(stderr, "make-content %s: %s\n", argv[1], qPrintable(e.message));
+        return 1;
+    } catch (const SpeechError& e) {
         std::fprintf(stderr, "make-content %s: %s\n", argv[1], qPrintable(e.message));
         return 1;
     }

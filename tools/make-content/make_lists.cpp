@@ -1,4 +1,5 @@
 // Step "listen": the word lists in the program's list format.
+#include "data/word_list.h"
 #include "steps.h"
 #include "file_set.h"
 #include "word_table.h"
@@ -7,8 +8,7 @@
 
 namespace {
 
-// Picture field style: white opaque face, 95 %, centred.
-const QString kPictureStyle = QStringLiteral("7 95 x4 11");
+const QString kPictureStyle = QLatin1String(kListPictureStyle);
 
 QString Row(const Word& w)
 {

@@ -9,7 +9,7 @@
 //  - the synthesised feedback sounds.
 #include "chimes.h"
 #include "file_set.h"
-#include "speech.h"
+#include "speech/speech.h"
 #include "steps.h"
 #include "voice_tables.h"
 #include "word_table.h"
@@ -17,10 +17,6 @@
 #include <QHash>
 
 namespace {
-
-// The pause between article and noun; long enough for the program to find it
-// and play the noun alone.
-constexpr int kArticlePauseMs = 180;
 
 const QStringList& Articles()
 {
@@ -71,8 +67,7 @@ void AddWords(const ContentPaths& paths, Speaker& speaker, FileSet& files)
             files.Add(w.SpeechPath(), WavBytes(Finished(noun)));
         } else {
             const Wave& article = speaker.Raw(w.article, Voices::kWords);
-            files.Add(w.SpeechPath(),
-                      WavBytes(Finished(Wave::Concat({article, Wave::Silence(kArticlePauseMs), noun}))));
+            files.Add(w.SpeechPath(), WavBytes(ArticleAndNoun(article, noun)));
         }
         if (!w.noise.isEmpty())
             files.Add(w.NoisePath(), speaker.File(w.noise, Voices::kNoise));

@@ -1,7 +1,7 @@
 #include "voice_tables.h"
 
 #include "content_files.h"
-#include "speech.h"
+#include "speech/speech.h"
 
 const QList<VoiceTable>& VoiceTables()
 {

@@ -1,6 +1,7 @@
 #include "word_table.h"
 
 #include "content_files.h"
+#include "data/path_helpers.h"
 
 #include <QDir>
 
@@ -23,29 +24,6 @@ QStringList Columns(const QString& line)
 
 } // namespace
 
-QString AsciiFileName(const QString& text)
-{
-    static const QList<QPair<QChar, QString>> map = {
-        {u'ä', QStringLiteral("ae")}, {u'ö', QStringLiteral("oe")}, {u'ü', QStringLiteral("ue")},
-        {u'Ä', QStringLiteral("Ae")}, {u'Ö', QStringLiteral("Oe")}, {u'Ü', QStringLiteral("Ue")},
-        {u'ß', QStringLiteral("ss")}};
-    QString out;
-    for (const QChar c : text) {
-        bool mapped = false;
-        for (const auto& [from, to] : map)
-            if (c == from) {
-                out += to;
-                mapped = true;
-            }
-        if (mapped)
-            continue;
-        if (c.unicode() >= 0x80 || QStringLiteral("\\/:*?\"<>|;").contains(c))
-            Fail(QStringLiteral("no file name for \"%1\"").arg(text));
-        out += c;
-    }
-    return out;
-}
-
 QString SpracheFolderOf(const QString& word)
 {
     return QStringLiteral("sprache\\") + word.left(1).toLower() + u'\\';
@@ -53,7 +31,10 @@ QString SpracheFolderOf(const QString& word)
 
 QString Word::FileBase() const
 {
-    return AsciiFileName(noun);
+    const QString name = AsciiFileName(noun);
+    if (name.isEmpty())
+        Fail(QStringLiteral("no file name for \"%1\"").arg(noun));
+    return name;
 }
 
 QString Word::PicturePath() const

@@ -56,7 +56,5 @@ private:
 // word that is not in the table.
 QList<ListSource> LoadListSources(const QString& folder, const WordTable& table);
 
-// ASCII file name for a German text: umlauts and ß written out.
-QString AsciiFileName(const QString& text);
 // The first letter folder of the spoken-word look-up: "sprache\h\".
 QString SpracheFolderOf(const QString& word);

@@ -1,6 +1,4 @@
-#include "speech.h"
-
-#include "content_files.h"
+#include "speech/speech.h"
 
 #include <espeak-ng/speak_lib.h>
 
@@ -19,6 +17,11 @@ const Voice kWoman{"de+f3", 62, 60, 145};
 namespace {
 
 int g_rate = 0;
+
+[[noreturn]] void Fail(const QString& message)
+{
+    throw SpeechError{message};
+}
 
 int Collect(short* samples, int count, espeak_EVENT* events)
 {
@@ -90,4 +93,9 @@ Wave Finished(const Wave& trimmed)
 Wave Speak(const QString& text, const Voice& voice)
 {
     return Finished(SpeakRaw(text, voice));
+}
+
+Wave ArticleAndNoun(const Wave& article, const Wave& noun)
+{
+    return Finished(Wave::Concat({article, Wave::Silence(kArticlePauseMs), noun}));
 }

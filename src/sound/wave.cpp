@@ -1,4 +1,4 @@
-#include "wave.h"
+#include "sound/wave.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,8 @@
 #pragma once
-// German speech from the espeak-ng library, synthesised in this process (one
-// process for hundreds of recordings keeps the build fast).
-#include "wave.h"
+// German speech from the espeak-ng library, synthesised in this process: the
+// sample content is made with it, and the list editor speaks the words that
+// have no recording with the same voice.
+#include "sound/wave.h"
 
 #include <QString>
 
@@ -21,11 +22,23 @@ extern const Voice kMan;     // "Männerstimme"
 extern const Voice kWoman;   // "Frauenstimme"
 } // namespace Voices
 
+// What went wrong when the library cannot speak (no library data, no voice,
+// silence).
+struct SpeechError {
+    QString message;
+};
+
 // Speaks text (UTF-8; "[[...]]" are espeak-ng phonemes) with the voice and
 // returns the sound trimmed, normalised and padded with a little silence.
-// Throws ContentError when the library fails or produces nothing.
+// Throws SpeechError when the library fails or produces nothing.
 Wave Speak(const QString& text, const Voice& voice);
 // The same without trimming and padding, for joining parts.
 Wave SpeakRaw(const QString& text, const Voice& voice);
 // A ready recording from a trimmed one: normalised, faded, padded.
 Wave Finished(const Wave& trimmed);
+
+// The pause between article and noun in a list recording ("Hund der.wav"):
+// long enough for the exercises to find it and play the noun alone.
+constexpr int kArticlePauseMs = 180;
+// A list recording from the raw article and noun: article, pause, noun.
+Wave ArticleAndNoun(const Wave& article, const Wave& noun);

@@ -1,0 +1,18 @@
+#pragma once
+// Starting the teacher's list editor "Dazidazud" from the main menu: the
+// program in the program folder, the data root as its only argument, the
+// program folder (without its final separator) as its working folder. Nothing
+// is expected back; a missing editor fails silently.
+#include <QString>
+#include <QStringList>
+
+struct ListEditorLaunch {
+    QString program;
+    QStringList arguments;
+    QString workingFolder;
+};
+
+ListEditorLaunch ListEditorLaunchOf(const QString& programFolder, const QString& dataRoot);
+// Starts the editor for ProgramFolder() and DataRoot(); false when it is
+// missing or cannot be started.
+bool StartListEditor();
