@@ -119,13 +119,19 @@ void EditorWindow::BuildActions()
     file->addAction(AddAction(QStringLiteral("Beenden"), QStringLiteral("Beenden"), QKeySequence::Quit, [this] { close(); }));
     bar->addSeparator();
 
-    QAction* undo = model_.UndoStack()->createUndoAction(this, QStringLiteral("Rückgängig"));
-    undo->setObjectName(QStringLiteral("Rueckgaengig"));
-    undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = model_.UndoStack()->createRedoAction(this, QStringLiteral("Wiederholen"));
-    redo->setObjectName(QStringLiteral("Wiederholen"));
-    redo->setShortcut(QKeySequence::Redo);
-    actions_ << undo << redo;
+    // Fixed captions (the step is named in the tool tip), so the tool bar
+    // does not move under the mouse while the teacher works.
+    QUndoStack* stack = model_.UndoStack();
+    QAction* undo = AddAction(QStringLiteral("Rueckgaengig"), QStringLiteral("Rückgängig"), QKeySequence::Undo,
+                              [stack] { stack->undo(); });
+    QAction* redo = AddAction(QStringLiteral("Wiederholen"), QStringLiteral("Wiederholen"), QKeySequence::Redo,
+                              [stack] { stack->redo(); });
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+    connect(stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    connect(stack, &QUndoStack::undoTextChanged, undo, [undo](const QString& t) { undo->setToolTip(QStringLiteral("Rückgängig: %1").arg(t)); });
+    connect(stack, &QUndoStack::redoTextChanged, redo, [redo](const QString& t) { redo->setToolTip(QStringLiteral("Wiederholen: %1").arg(t)); });
     both(edit, undo);
     both(edit, redo);
     edit->addSeparator();
@@ -134,10 +140,10 @@ void EditorWindow::BuildActions()
                          QKeySequence(Qt::CTRL | Qt::Key_Return), [this] { AddRow(); }));
     both(edit, AddAction(QStringLiteral("ZeileLoeschen"), QStringLiteral("Zeile löschen"),
                          QKeySequence(Qt::CTRL | Qt::Key_Delete), [this] { RemoveRow(); }));
-    both(edit, AddAction(QStringLiteral("NachOben"), QStringLiteral("Nach oben"), QKeySequence(Qt::ALT | Qt::Key_Up),
-                         [this] { MoveUp(); }));
-    both(edit, AddAction(QStringLiteral("NachUnten"), QStringLiteral("Nach unten"),
-                         QKeySequence(Qt::ALT | Qt::Key_Down), [this] { MoveDown(); }));
+    edit->addAction(AddAction(QStringLiteral("NachOben"), QStringLiteral("Nach oben"),
+                              QKeySequence(Qt::ALT | Qt::Key_Up), [this] { MoveUp(); }));
+    edit->addAction(AddAction(QStringLiteral("NachUnten"), QStringLiteral("Nach unten"),
+                              QKeySequence(Qt::ALT | Qt::Key_Down), [this] { MoveDown(); }));
     bar->addSeparator();
     both(media, AddAction(QStringLiteral("BildAuswaehlen"), QStringLiteral("Bild auswählen..."), QKeySequence(),
                           [this] { ChoosePicture(); }));

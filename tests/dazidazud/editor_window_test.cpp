@@ -62,8 +62,12 @@ TEST_F(EditorWindowTest, NewListIsSavedIntoListenUnderTheTypedName)
     EXPECT_EQ(temp_.Read(QStringLiteral("listen/wald-tiere- Wald.txt")),
               QByteArray("Wald\r\n\r\nder Fuchs;7 95 x4 11;;;;der Fuchs\r\n"));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Dazidazud \u2013 wald-tiere- Wald.txt"));
-    // Undo after saving makes the list changed again; one undo for the header typing.
-    w.Action(QStringLiteral("Rueckgaengig"))->trigger();
+    // Undo after saving makes the list changed again; its caption stays put.
+    QAction* undo = w.Action(QStringLiteral("Rueckgaengig"));
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_EQ(undo->text(), QStringLiteral("Rückgängig"));
+    EXPECT_EQ(undo->toolTip(), QStringLiteral("Rückgängig: Wort \u201Eder Fuchs\u201C"));
+    undo->trigger();
     EXPECT_TRUE(w.Model()->IsModified());
 }
 
