@@ -5,9 +5,14 @@
 #include "dazidazud/editor_window.h"
 
 #include <QApplication>
+#include <SDL.h>
 
 int main(int argc, char** argv)
 {
+    // SDL would turn SIGTERM and SIGINT into a quit event nobody reads: the
+    // editor then could not be ended from outside. Its files are written
+    // atomically, so ending it at any moment loses no list.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dazidazud"));
     const EditorStart start = StartEditor(QCoreApplication::arguments().mid(1));
