@@ -9,6 +9,7 @@ PKGS=(
   libsdl2-dev libjpeg-dev libpng-dev zlib1g-dev libgif-dev
   xvfb xauth x11-apps imagemagick espeak-ng libespeak-ng-dev sox unrtf
   fonts-noto-color-emoji fonts-sil-andika fonts-liberation2 fonts-comic-neue fonts-dejavu-core
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
@@ -20,9 +21,4 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   $SUDO apt-get update -q
   $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
-# The shared documents folder: pupil data of a program folder that is
-# read-only goes below it, so every user of the machine may write there.
-if [ ! -d /var/lib/lirabo ]; then
-  $SUDO install -d -m 0777 /var/lib/lirabo
 fi

@@ -75,8 +75,10 @@ QString HelpText()
                           "  --help, -h, /?    zeigt diese \u00dcbersicht und beendet das Programm\n"
                           "\n"
                           "Optionen von Qt (zum Beispiel -platform offscreen) werden ebenfalls angenommen.\n"
-                          "Der Programmordner ist der Ordner des Programms; die Sch\u00fclerdaten liegen in\n"
-                          "dessen Ordner \"protokoll\", im Ordner aus \"netzwerkpfad.txt\" oder, wenn der\n"
-                          "Programmordner schreibgesch\u00fctzt ist, unter $LIRABO_SHARED_DOCUMENTS bzw.\n"
-                          "/var/lib/lirabo/KORVANT/<Programmordner>/protokoll/.\n");
+                          "Der Programmordner ist der Ordner des Programms (als Paket installiert:\n"
+                          "/usr/share/lirabo); die Sch\u00fclerdaten liegen in dessen Ordner \"protokoll\",\n"
+                          "im Ordner aus \"netzwerkpfad.txt\" oder, wenn der Programmordner\n"
+                          "schreibgesch\u00fctzt ist, unter $LIRABO_SHARED_DOCUMENTS bzw.\n"
+                          "/var/lib/lirabo/KORVANT/<Programmordner>/protokoll/ (f\u00fcr Konten au\u00dferhalb\n"
+                          "der Gruppe lirabo unter ~/.local/share/lirabo/KORVANT/...).\n");
 }

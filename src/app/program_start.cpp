@@ -2,6 +2,7 @@
 
 #include "app/background_window.h"
 #include "app/exercise_start.h"
+#include "app/program_folder.h"
 #include "app/pupil_box.h"
 #include "app/program_fonts.h"
 #include "app/start_window.h"
@@ -128,6 +129,6 @@ int ProgramRun::Exec(QApplication& app)
 int RunProgram(QApplication& app, const CommandLine& commandLine)
 {
     ProgramRun run(commandLine);
-    run.Create(ExecutableFolder());
+    run.Create(ProgramFolderOfExecutable());
     return run.Exec(app);
 }

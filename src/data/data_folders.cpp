@@ -3,6 +3,7 @@
 #include "data/path_helpers.h"
 #include "data/program_state.h"
 #include "platform/file_paths.h"
+#include "platform/group_sharing.h"
 #include "platform/messages.h"
 #include "platform/text_codec.h"
 
@@ -31,17 +32,29 @@ bool MarkedReadOnly(const QFileInfo& info)
     return !(info.permissions() & kWriteBits);
 }
 
-bool SharedWithEveryone(const QString& folder)
+// Who besides the owner may use what is made below a shared documents folder:
+// everyone when the folder is writable for everyone, its group when it is
+// shared by a group (the package's scheme), else no one.
+enum class Sharing { Private, Group, Everyone };
+
+Sharing SharingOf(const QString& folder)
 {
-    return QFileInfo(NativePath(folder)).permissions().testFlag(QFileDevice::WriteOther);
+    const QString native = NativePath(folder);
+    if (QFileInfo(native).permissions().testFlag(QFileDevice::WriteOther))
+        return Sharing::Everyone;
+    return IsGroupSharedFolder(native) ? Sharing::Group : Sharing::Private;
 }
 
-// Opens a folder or file made for everyone to everyone (or, in a private
-// folder, only clears its read-only mark).
-void MakeWritable(const QString& nativePath, bool forEveryone, bool folder)
+// Clears the read-only mark of a folder or file made below the shared
+// documents folder and opens it to those it is shared with.
+void MakeWritable(const QString& nativePath, Sharing sharing, bool folder)
 {
+    if (sharing == Sharing::Group) {
+        OpenToGroup(nativePath);   // keeps the set-group-ID bit new files inherit the group by
+        return;
+    }
     QFileDevice::Permissions p = QFileInfo(nativePath).permissions() | QFileDevice::WriteOwner;
-    if (forEveryone)
+    if (sharing == Sharing::Everyone)
         p |= kAllRead | kAllWrite | (folder ? kAllExe : QFileDevice::Permissions());
     QFile::setPermissions(nativePath, p);
 }
@@ -65,7 +78,7 @@ QString SharedErrorText(const QString& dataRoot)
 // level below base, then a copy of each file (existing files are kept).
 void CreateSharedCopy(const QString& base, const QString& dataRoot)
 {
-    const bool forEveryone = SharedWithEveryone(base);
+    const Sharing sharing = SharingOf(base);
     QStringList made;
     for (QString level = WithoutTrailingSeparator(dataRoot);
          level.size() > base.size() && !FolderExists(level);
@@ -74,14 +87,14 @@ void CreateSharedCopy(const QString& base, const QString& dataRoot)
     if (!CreateFolders(dataRoot))
         return;
     for (const QString& level : made)
-        MakeWritable(NativePath(level), forEveryone, true);
+        MakeWritable(NativePath(level), sharing, true);
 
     const QDir source(NativePath(ProgramFolder() + QStringLiteral("protokoll/")));
     const QFileInfoList files = source.entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QFileInfo& f : files) {
         const QString target = dataRoot + f.fileName();
         if (CopyFile(f.filePath(), target, false))
-            MakeWritable(NativePath(target), forEveryone, false);
+            MakeWritable(NativePath(target), sharing, false);
     }
 }
 
@@ -113,19 +126,23 @@ bool IsUsablePath(const QString& path)
     return IsWritableFolder(FolderPart(WithoutTrailingSeparator(path)));
 }
 
+QString PrivateDataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/lirabo");
+}
+
+QString MachineOrPrivateFolder(const QString& machineFolder)
+{
+    return IsWritableFolder(machineFolder) ? machineFolder : PrivateDataFolder();
+}
+
 QString SharedDocumentsFolder()
 {
     const QString chosen = qEnvironmentVariable("LIRABO_SHARED_DOCUMENTS");
     if (!chosen.isEmpty())
         return chosen.size() > 1 ? WithoutTrailingSeparator(chosen) : chosen;
-    if (QFileInfo(kSharedDefault).isDir())
-        return kSharedDefault;
-    if (QDir().mkpath(kSharedDefault)) {
-        MakeWritable(kSharedDefault, true, true);
-        return kSharedDefault;
-    }
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/lirabo");
+    return MachineOrPrivateFolder(kSharedDefault);
 }
 
 DataFolders ResolveDataFolders()
@@ -172,6 +189,10 @@ void SetUpDataFolders(const QString& programFolder)
     const DataFolders r = ResolveDataFolders();
     Program().dataRoot = r.dataRoot;
     Program().currentProfilePath = r.currentProfilePath;
+    // Pupil data shared by a group: what this account writes there stays
+    // writable for the group's other accounts.
+    if (IsGroupSharedFolder(NativePath(WithoutTrailingSeparator(r.dataRoot))))
+        LetGroupWriteNewFiles();
     if (!r.errorText.isEmpty())
         ShowMessage(r.errorText, MessageIcon::Error);
 }

@@ -12,10 +12,17 @@ bool IsWritableFolder(const QString& folder);
 // that holds it is writable.
 bool IsUsablePath(const QString& path);
 
-// The folder every user of the machine can write, below which the data root of
-// a read-only program folder is made: $LIRABO_SHARED_DOCUMENTS when set, else
-// /var/lib/lirabo when it exists or can be created, else the user's own data
-// folder (~/.local/share/lirabo).
+// The user's own data folder (~/.local/share/lirabo).
+QString PrivateDataFolder();
+
+// machineFolder when it is a writable folder for this user, else the user's
+// own data folder: an account outside the group that shares the machine's
+// folder still gets a working program, with data of its own.
+QString MachineOrPrivateFolder(const QString& machineFolder);
+
+// The folder below which the data root of a read-only program folder is made:
+// $LIRABO_SHARED_DOCUMENTS when set, else MachineOrPrivateFolder of
+// /var/lib/lirabo (the package makes it, shared by the group "lirabo").
 QString SharedDocumentsFolder();
 
 struct DataFolders {
@@ -31,5 +38,6 @@ struct DataFolders {
 DataFolders ResolveDataFolders();
 
 // Sets ProgramFolder, DataRoot and CurrentProfilePath and shows the error box
-// when the data folder is unusable.
+// when the data folder is unusable. A data root shared by a group makes the
+// files written from then on writable for the group.
 void SetUpDataFolders(const QString& programFolder);

@@ -5,7 +5,9 @@
 #include "support/temp_program.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -195,4 +197,64 @@ TEST(SharedDocuments, EnvironmentOverride)
     qputenv("LIRABO_SHARED_DOCUMENTS", "/srv/schule/");
     EXPECT_EQ(SharedDocumentsFolder(), "/srv/schule");
     qunsetenv("LIRABO_SHARED_DOCUMENTS");
+}
+
+namespace {
+
+mode_t ModeOf(const QString& path)
+{
+    struct stat st {};
+    ::stat(path.toLocal8Bit().constData(), &st);
+    return st.st_mode & 07777;
+}
+
+} // namespace
+
+// The package's scheme: the shared documents folder belongs to a group, is
+// writable for it and passes the group on (set-group-ID). What the program
+// makes there must stay writable for the group's other accounts.
+TEST_F(DataFoldersTest, GroupSharedFolderStaysWritableForTheGroup)
+{
+    ::chmod(shared.toLocal8Bit().constData(), 02770);
+    MakeReadOnly("protokoll");
+    const mode_t savedMask = ::umask(022);
+
+    SetUpDataFolders(prog.Root());
+    EXPECT_EQ(DataRoot(), SharedRoot());
+    EXPECT_TRUE(boxes.isEmpty());
+    for (const QString& folder : {shared + "/KORVANT", shared + "/KORVANT/prog", SharedRoot()}) {
+        SCOPED_TRACE(folder.toStdString());
+        EXPECT_EQ(ModeOf(folder) & 02070, 02070u);   // group enters and writes, set-group-ID kept
+    }
+    for (const char* file : {"jeder.ini", "namen.txt"})
+        EXPECT_EQ(ModeOf(SharedRoot() + file) & 0060, 0060u) << file;
+
+    // Files written later are the group's too, whatever the user's mask said.
+    const mode_t maskAfter = ::umask(savedMask);
+    EXPECT_EQ(maskAfter & 0070, 0u);
+    EXPECT_EQ(maskAfter & 0007, 0002u);   // others stay as they were
+}
+
+TEST_F(DataFoldersTest, PrivateFolderMakesNothingForOthers)
+{
+    MakeReadOnly("protokoll");
+    const mode_t savedMask = ::umask(022);
+    SetUpDataFolders(prog.Root());
+    EXPECT_EQ(::umask(savedMask), 022u);
+    EXPECT_EQ(ModeOf(SharedRoot() + "jeder.ini") & 0022, 0u);
+}
+
+TEST(SharedDocuments, MachineFolderOnlyWhenWritable)
+{
+    QTemporaryDir dir;
+    const QString open = dir.path() + "/offen";
+    const QString locked = dir.path() + "/zu";
+    QDir().mkpath(open);
+    QDir().mkpath(locked);
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(MachineOrPrivateFolder(open), open);
+    EXPECT_EQ(MachineOrPrivateFolder(locked), PrivateDataFolder());
+    EXPECT_EQ(MachineOrPrivateFolder(dir.path() + "/fehlt"), PrivateDataFolder());
+    EXPECT_TRUE(PrivateDataFolder().endsWith("/lirabo"));
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }

@@ -60,7 +60,7 @@ void MakeSampleProgram(const QString& root)
     WritePicture(root + QStringLiteral("fun/memory/rueck2.bmp"), QColor(30, 90, 200));
     WritePicture(root + QStringLiteral("fun/memory/rueck4.bmp"), QColor(200, 60, 30));
     WriteFile(root + QStringLiteral("fun/memory/klack.wav"), QByteArray());
-    WriteFile(root + QStringLiteral("fun/memory/liesmich.txt"), "Karten-R\xfccken f\xfcr das Memory\r\n");
+    WriteFile(root + QStringLiteral("fun/memory/liesmich.txt"), "Karten-R\xfc" "cken f\xfcr das Memory\r\n");
     WriteFile(root + QStringLiteral("intern/lautauswahl.txt"), "ch\r\nsch\r\nei\r\n\xe4u\r\n");
     QDir().mkpath(root + QStringLiteral("protokoll"));
 }

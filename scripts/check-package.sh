@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a finished build and checks it: the files it
+# must hold (program, command, content folders, teachers' folders, desktop
+# entry, metainfo, icons, manual page, copyright), what it must not hold (pupil
+# data or options of a run from the build folder), its dependencies, and the
+# verdicts of desktop-file-validate, appstreamcli and lintian (no errors; the
+# remaining lintian notes are printed).
+# Usage: scripts/check-package.sh [build folder]   (default: build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$(realpath "${1:-build}")
+id=de.lirabo.Lirabo
+
+(cd "$build" && rm -f package/lirabo_*.deb && cpack -G DEB >/dev/null)
+deb=$(ls "$build"/package/lirabo_*.deb)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+dpkg-deb -x "$deb" "$work/root"
+dpkg-deb -c "$deb" | awk '{print $6, $7, $8}' | sed 's#^\./##' > "$work/list"
+
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+
+for path in usr/lib/lirabo/lirabo usr/share/lirabo/intern/colors.txt usr/share/lirabo/intern/standard.ini \
+            usr/share/lirabo/listen/standard.txt usr/share/lirabo/protokoll/jeder.ini \
+            usr/share/lirabo/protokoll/namen.txt usr/share/lirabo/TTF/KV_Druckschrift.ttf \
+            usr/share/lirabo/LIZENZEN.txt usr/share/lirabo/Html/index.htm \
+            usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
+            usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/man/man1/lirabo.1.gz \
+            usr/share/doc/lirabo/copyright usr/share/doc/lirabo/changelog.gz; do
+  [ -f "$work/root/$path" ] || fail "missing file $path"
+done
+for size in 16 24 32 48 64 128 256; do
+  png="$work/root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
+  file "$png" 2>/dev/null | grep -q "PNG image data, $size x $size" || fail "missing icon ${size}x${size}"
+done
+for folder in ABC Artikel Bilder Sounds fun pronomen sprache; do
+  [ -n "$(ls -A "$work/root/usr/share/lirabo/$folder" 2>/dev/null)" ] || fail "empty content folder $folder"
+done
+[ -x "$work/root/usr/lib/lirabo/lirabo" ] || fail "program not executable"
+[ "$(readlink "$work/root/usr/bin/lirabo")" = ../lib/lirabo/lirabo ] || fail "usr/bin/lirabo is not the link to the program"
+for folder in listen Bilder Sounds; do
+  [ "$(readlink "$work/root/usr/share/lirabo/$folder/eigene")" = "/var/lib/lirabo/eigene/$folder" ] ||
+    fail "no link $folder/eigene to the teachers' folder"
+done
+ls "$work/root/usr/share/lirabo/protokoll" | grep -qvx -e jeder.ini -e namen.txt && fail "pupil data in the package"
+for stray in usr/share/lirabo/lirabo usr/share/lirabo/vovu.ini usr/share/lirabo/netzwerkpfad.txt var; do
+  [ ! -e "$work/root/$stray" ] || fail "the package holds $stray"
+done
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for dep in libqt6widgets6 libsdl2-2.0-0 libjpeg62-turbo libpng16-16 libgif7 qt6-qpa-plugins \
+           fonts-liberation2 fonts-comic-neue fonts-dejavu-core passwd; do
+  grep -q "\b$dep\b" <<<"$depends" || fail "Depends lacks $dep"
+done
+for script in postinst postrm; do
+  dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -qx "./$script" || fail "no $script"
+done
+
+desktop-file-validate "$work/root/usr/share/applications/$id.desktop" || fail "desktop-file-validate"
+appstreamcli validate --no-net "$work/root/usr/share/metainfo/$id.metainfo.xml" || fail "appstreamcli validate"
+lintian --fail-on error "$deb" ||
+  fail "lintian reports errors"
+
+if [ "$failed" -ne 0 ]; then
+  exit 1
+fi
+echo "Package checked: $deb"
