@@ -246,20 +246,25 @@ void TF_opendialog::BuildTree()
     const QString root = RootPath();
     auto* top = new QStandardItem(style()->standardIcon(QStyle::SP_DirIcon), root.mid(root.lastIndexOf(u'/') + 1));
     folders_->appendRow(top);
-    AddSubfolders(top, root, 0);
+    AddSubfolders(top, root, 0, {});
 }
 
-void TF_opendialog::AddSubfolders(QStandardItem* node, const QString& folder, int depth)
+void TF_opendialog::AddSubfolders(QStandardItem* node, const QString& folder, int depth, QStringList branch)
 {
     if (depth >= kMaxTreeDepth)
         return;
+    branch.append(QFileInfo(folder).canonicalFilePath());
     const QDir dir(folder);
-    const QStringList names =
-        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name | QDir::IgnoreCase);
+    // Linked folders are shown too (an installation links the teachers' own
+    // folders into the program folder), unless they lead back up the branch.
+    const QStringList names = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString& name : names) {
+        const QString path = folder + u'/' + name;
+        if (branch.contains(QFileInfo(path).canonicalFilePath()))
+            continue;
         auto* child = new QStandardItem(style()->standardIcon(QStyle::SP_DirIcon), name);
         node->appendRow(child);
-        AddSubfolders(child, folder + u'/' + name, depth + 1);
+        AddSubfolders(child, path, depth + 1, branch);
     }
 }
 

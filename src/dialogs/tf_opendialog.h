@@ -81,7 +81,9 @@ private:
 
     QString RootPath() const;
     void BuildTree();
-    void AddSubfolders(QStandardItem* node, const QString& folder, int depth);
+    // branch: the real paths of the folders from the top down to folder, so
+    // that a linked folder leading back into them is not followed.
+    void AddSubfolders(QStandardItem* node, const QString& folder, int depth, QStringList branch);
     void SelectNodeOf(const QString& folder);
     QString FolderOf(const QModelIndex& node) const;
     void FillList(const QString& folder, const QString& preselect);

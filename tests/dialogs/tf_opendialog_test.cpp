@@ -168,3 +168,20 @@ TEST(ListChooserRoot, AMissingRootGivesOnlyTheTopNodeAndNoFile)
     EXPECT_TRUE(dialog.chosenFile.isEmpty());
     EXPECT_EQ(dialog.StatusText(), "Datei:");
 }
+
+// A folder linked into the root (as the installation links the teachers' own
+// lists) shows with its files; a link back up the tree is not followed.
+TEST_F(ListChooser, ShowsLinkedFoldersButNotLinksBackUp)
+{
+    prog.Write("../schule/listen/klasse-2a.txt", "");
+    ASSERT_TRUE(QFile::link(prog.Path("../schule/listen"), prog.Path("listen/eigene")));
+    ASSERT_TRUE(QFile::link(prog.Path("listen"), prog.Path("listen/klasse2/zurueck")));
+    dialog.chosenFile = prog.Path("listen/eigene/klasse-2a.txt");
+    dialog.FormActivate();
+
+    EXPECT_EQ(dialog.TV->model()->rowCount(Top()), 4);   // bilder, eigene, klasse2, leer
+    EXPECT_EQ(dialog.TV->currentIndex(), Child(Top(), "eigene"));
+    EXPECT_EQ(Items(dialog.LV_auswahl), QStringList{"klasse-2a.txt"});
+    EXPECT_EQ(dialog.chosenFile, prog.Path("listen/eigene/klasse-2a.txt"));
+    EXPECT_FALSE(Child(Child(Top(), "klasse2"), "zurueck").isValid());
+}
