@@ -85,6 +85,8 @@ ProgramRun::~ProgramRun()
 void ProgramRun::Create(const QString& programFolder)
 {
     QApplication::setApplicationName(QStringLiteral("Lirabo"));
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.lirabo.Lirabo"));
     SetUpDataFolders(programFolder);
     fonts_.Install(ProgramFolder() + QStringLiteral("TTF/"));
     ProgramFonts::InsertSubstitutions();

@@ -34,7 +34,9 @@ public:
         if (!in_.startsWith("{\\rtf")) {
             for (const QString& line : SplitLines(DecodeCp1252(in_))) {
                 RtfParagraph p;
-                p.runs.append(RtfRun{line});
+                RtfRun run;
+                run.text = line;
+                p.runs.append(run);
                 doc_.paragraphs.append(p);
             }
             return doc_;
