@@ -32,7 +32,7 @@ for path in usr/lib/lirabo/lirabo usr/share/lirabo/intern/colors.txt usr/share/l
 done
 for size in 16 24 32 48 64 128 256; do
   png="$work/root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
-  file "$png" 2>/dev/null | grep -q "PNG image data, $size x $size" || fail "missing icon ${size}x${size}"
+  [[ $(file -b "$png" 2>/dev/null) == "PNG image data, $size x $size"* ]] || fail "missing icon ${size}x${size}"
 done
 for folder in ABC Artikel Bilder Sounds fun pronomen sprache; do
   [ -n "$(ls -A "$work/root/usr/share/lirabo/$folder" 2>/dev/null)" ] || fail "empty content folder $folder"
@@ -43,7 +43,8 @@ for folder in listen Bilder Sounds; do
   [ "$(readlink "$work/root/usr/share/lirabo/$folder/eigene")" = "/var/lib/lirabo/eigene/$folder" ] ||
     fail "no link $folder/eigene to the teachers' folder"
 done
-ls "$work/root/usr/share/lirabo/protokoll" | grep -qvx -e jeder.ini -e namen.txt && fail "pupil data in the package"
+extra=$(ls "$work/root/usr/share/lirabo/protokoll" | grep -vx -e jeder.ini -e namen.txt || true)
+[ -z "$extra" ] || fail "pupil data in the package: $extra"
 for stray in usr/share/lirabo/lirabo usr/share/lirabo/vovu.ini usr/share/lirabo/netzwerkpfad.txt var; do
   [ ! -e "$work/root/$stray" ] || fail "the package holds $stray"
 done
@@ -53,8 +54,9 @@ for dep in libqt6widgets6 libsdl2-2.0-0 libjpeg62-turbo libpng16-16 libgif7 qt6-
            fonts-liberation2 fonts-comic-neue fonts-dejavu-core passwd; do
   grep -q "\b$dep\b" <<<"$depends" || fail "Depends lacks $dep"
 done
+control=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t)
 for script in postinst postrm; do
-  dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -qx "./$script" || fail "no $script"
+  grep -qx "./$script" <<<"$control" || fail "no $script"
 done
 
 desktop-file-validate "$work/root/usr/share/applications/$id.desktop" || fail "desktop-file-validate"
