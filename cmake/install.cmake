@@ -71,6 +71,13 @@ if(TARGET lirabo_content)
   install(FILES ${LIRABO_PROGRAM_DIR}/protokoll/jeder.ini ${LIRABO_PROGRAM_DIR}/protokoll/namen.txt
           DESTINATION ${LIRABO_INSTALL_CONTENTDIR}/protokoll)
 endif()
+# The main menu starts the list editor from the program folder: a link there
+# leads to it.
+if(TARGET Dazidazud)
+  file(RELATIVE_PATH LIRABO_EDITOR_FROM_CONTENT
+       ${CMAKE_INSTALL_PREFIX}/${LIRABO_INSTALL_CONTENTDIR} ${CMAKE_INSTALL_PREFIX}/${LIRABO_INSTALL_PROGRAMDIR}/Dazidazud)
+  lirabo_link(${LIRABO_EDITOR_FROM_CONTENT} Dazidazud ${LIRABO_INSTALL_CONTENTDIR})
+endif()
 foreach(folder listen Bilder Sounds)
   lirabo_link(${LIRABO_SHARED_DIR}/eigene/${folder} eigene ${LIRABO_INSTALL_CONTENTDIR}/${folder})
 endforeach()

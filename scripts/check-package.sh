@@ -39,6 +39,9 @@ for folder in ABC Artikel Bilder Sounds fun pronomen sprache; do
 done
 [ -x "$work/root/usr/lib/lirabo/lirabo" ] || fail "program not executable"
 [ "$(readlink "$work/root/usr/bin/lirabo")" = ../lib/lirabo/lirabo ] || fail "usr/bin/lirabo is not the link to the program"
+[ -x "$work/root/usr/lib/lirabo/Dazidazud" ] || fail "list editor missing"
+[ "$(readlink "$work/root/usr/share/lirabo/Dazidazud")" = ../../lib/lirabo/Dazidazud ] ||
+  fail "no link to the list editor in the program folder"
 for folder in listen Bilder Sounds; do
   [ "$(readlink "$work/root/usr/share/lirabo/$folder/eigene")" = "/var/lib/lirabo/eigene/$folder" ] ||
     fail "no link $folder/eigene to the teachers' folder"
