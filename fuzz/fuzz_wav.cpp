@@ -1,5 +1,6 @@
-// WAV loading as a button does it, the control-string processing on the
-// result, and the reading the simple-sound and range players use.
+// WAV loading as a button does it (every encoding converted to PCM), the
+// control-string processing on the result, and the reading the simple-sound
+// and range players use.
 // Input: 22 bytes of control string, then the file image.
 #include "platform/messages.h"
 #include "sound/pcm_sound.h"
@@ -25,7 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
 
     unsigned sum = 0;
-    if (auto wav = ParseWavImage(image)) {
+    // The processing on the file as stored and as a button loads it.
+    for (auto wav : {ParseWavImage(image), ParsePlayableWav(image)}) {
+        if (!wav)
+            continue;
         const ProcessedSound p = ProcessSound(control, std::move(*wav), qint64(1) << 24);
         if (p.start < 0 || p.length < 0 || p.start + p.length > p.block.size())
             std::abort();

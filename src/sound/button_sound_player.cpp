@@ -185,7 +185,7 @@ bool ButtonSoundPlayer::Load(const QString& path)
     auto bytes = ReadWholeFile(path);
     if (!bytes || bytes->size() < kMinWavFile)
         return false;
-    auto wav = ParseWavImage(std::move(*bytes));
+    auto wav = ParsePlayableWav(std::move(*bytes));
     if (!wav)
         return false;
     if (opened_ || !ProgramAudio().Open())

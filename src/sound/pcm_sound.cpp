@@ -1,8 +1,5 @@
 #include "sound/pcm_sound.h"
 
-#include "sound/adpcm.h"
-
-#include <QtEndian>
 #include <algorithm>
 
 QByteArray PcmSound::Slice(qint64 fromMs, qint64 toMs) const
@@ -17,15 +14,7 @@ QByteArray PcmSound::Slice(qint64 fromMs, qint64 toMs) const
 
 std::optional<PcmSound> ToPcm(const WavImage& wav)
 {
-    if (IsAdpcm(wav.format)) {
-        const auto samples = DecodeAdpcm(wav.format, wav.Data(), wav.dataLength);
-        if (samples.empty())
-            return std::nullopt;
-        PcmSound pcm{PcmFormat{1, wav.format.channels, int(wav.format.samplesPerSecond), 16}, {}};
-        pcm.bytes = QByteArray(qsizetype(samples.size() * 2), Qt::Uninitialized);
-        qToLittleEndian<qint16>(samples.data(), qsizetype(samples.size()), pcm.bytes.data());
-        return pcm;
-    }
+    // The measured image is PCM already (ParseMeasuredWav converts it).
     const PcmFormat format = wav.format.Pcm();
     if (!format.IsPlayable())
         return std::nullopt;

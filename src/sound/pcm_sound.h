@@ -1,6 +1,6 @@
 #pragma once
 // A WAV file as plain PCM for the simple-sound and range players: 8 or 16-bit
-// PCM as stored, 4-bit ADPCM decoded to 16 bits.
+// PCM, every other encoding converted on loading (sound/wav_decoding.h).
 #include "platform/audio_device.h"
 #include "sound/wav_file.h"
 

@@ -56,15 +56,9 @@ void WithSize(int size, F&& f)
 void Reverse(char* data, qint64 start, qint64 end, int sampleSize)
 {
     WithSize(sampleSize, [&](auto size) {
-        char tmp[8];
         const qint64 pairs = (end - start) / (2 * size);
-        for (qint64 h = 0; h < pairs; ++h) {
-            char* a = data + start + h * size;
-            char* b = data + end - (h + 1) * size;
-            std::memcpy(tmp, a, size_t(size));
-            std::memcpy(a, b, size_t(size));
-            std::memcpy(b, tmp, size_t(size));
-        }
+        for (qint64 h = 0; h < pairs; ++h)
+            std::swap_ranges(data + start + h * size, data + start + (h + 1) * size, data + end - (h + 1) * size);
     });
 }
 
@@ -227,7 +221,9 @@ ProcessedSound ProcessSound(const QString& controlString, WavImage wav, qint64 m
     out.startNotice = c.startNotice;
     const int sampleSize = fmt.bitsPerSample / 8;
     const int frame = sampleSize * fmt.channels;
-    if (frame == 0) {
+    // Only 8 and 16-bit samples of up to eight channels are processed; loading
+    // converts every other encoding into one of these first.
+    if (frame == 0 || sampleSize > 2 || fmt.channels > kMaxChannels) {
         ShowMessage(QStringLiteral("Kein gültiges Wav-Format!"), MessageIcon::Error,
                     QStringLiteral("Sound kann nicht abgespielt werden!"));
         out.start = wav.dataOffset;

@@ -3,7 +3,6 @@
 #include "data/path_helpers.h"
 #include "platform/audio_device.h"
 #include "platform/command_event.h"
-#include "sound/adpcm.h"
 #include "sound/pause_finder.h"
 #include "sound/pcm_sound.h"
 #include "sound/simple_sound.h"
@@ -26,13 +25,8 @@ std::vector<qint16> FirstChannel(const WavImage& wav)
 {
     const WaveFormat& f = wav.format;
     std::vector<qint16> out;
-    if (f.bitsPerSample == 4) {
-        const auto all = DecodeAdpcm(f, wav.Data(), wav.dataLength);
-        out.reserve(all.size() / f.channels);
-        for (size_t i = 0; i < all.size(); i += f.channels)
-            out.push_back(all[i]);
-        return out;
-    }
+    if (f.bitsPerSample < 8)
+        return out; // 4-bit PCM: nothing to search in
     const int frame = f.channels * f.bitsPerSample / 8;
     const qint64 frames = wav.dataLength / frame;
     out.resize(size_t(frames));

@@ -1,6 +1,7 @@
 #include "sound/wav_file.h"
 
 #include "platform/file_paths.h"
+#include "sound/wav_decoding.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -57,6 +58,17 @@ std::optional<WavImage> Parse(QByteArray bytes, ChunkMatch fmtMatch)
     wav.format.avgBytesPerSecond = U32At(bytes, f + 8);
     wav.format.blockAlign = U16At(bytes, f + 12);
     wav.format.bitsPerSample = U16At(bytes, f + 14);
+    if (wav.format.channels > kMaxChannels || wav.format.bitsPerSample > kMaxBitsPerSample)
+        return std::nullopt;
+    // The extensible header names its encoding by a GUID whose first two
+    // bytes are the classic format tag and whose rest is fixed.
+    static const char kGuidTail[14] = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, char(0x80),
+                                       0x00, 0x00, char(0xAA), 0x00, 0x38, char(0x9B), 0x71};
+    if (wav.format.formatTag == 0xFFFE && fmt->length >= 40 && U16At(bytes, f + 16) >= 22 &&
+        std::memcmp(bytes.constData() + f + 26, kGuidTail, sizeof kGuidTail) == 0)
+        wav.subFormat = U16At(bytes, f + 24);
+    if (const auto fact = FindChunk(bytes, "fact", ChunkMatch::Exact); fact && fact->length >= 4)
+        wav.factFrames = U32At(bytes, fact->offset);
     wav.dataOffset = data->offset;
     wav.dataLength = data->length;
     wav.bytes = std::move(bytes);
@@ -77,10 +89,19 @@ std::optional<WavImage> ParseMeasuredWav(QByteArray bytes)
         return std::nullopt;
     if (wav->format.bitsPerSample == 0)
         wav->format.bitsPerSample = 16;
+    wav = DecodeToPcm(std::move(*wav));
+    if (!wav)
+        return std::nullopt;
     const int bits = wav->format.bitsPerSample;
     if (bits != 4 && bits != 8 && bits != 16)
         return std::nullopt;
     return wav;
+}
+
+std::optional<WavImage> ParsePlayableWav(QByteArray bytes)
+{
+    auto wav = ParseWavImage(std::move(bytes));
+    return wav ? DecodeToPcm(std::move(*wav)) : std::nullopt;
 }
 
 qint64 FrameCount(const WavImage& wav)

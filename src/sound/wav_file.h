@@ -45,18 +45,33 @@ struct WavImage {
     WaveFormat format;
     qint64 dataOffset = 0;
     qint64 dataLength = 0;
+    // For the extensible header (format tag 0xFFFE): the format tag its
+    // sub-format names, 0 when the header does not name a standard one.
+    quint16 subFormat = 0;
+    // Frames per channel from a "fact" chunk (0: none): compressed data is
+    // decoded in whole blocks, the last of which may be padded.
+    quint32 factFrames = 0;
 
     const char* Data() const { return bytes.constData() + dataOffset; }
 };
 
+// Largest layout a file may claim: more channels or wider samples are refused
+// when the file is read, so no frame is ever larger than 8 x 8 bytes.
+inline constexpr int kMaxChannels = 8;
+inline constexpr int kMaxBitsPerSample = 64;
+
 // "RIFF" at 0, "WAVE" at 8, a chunk beginning with "fmt" with 16 body bytes,
-// and a "data" chunk; nothing when any of them is missing.
+// and a "data" chunk; nothing when any of them is missing or the format claims
+// more channels or bits per sample than the limits above.
 std::optional<WavImage> ParseWavImage(QByteArray bytes);
 
 // The same file as the measuring side reads it: the chunk "fmt " by its whole
-// id, a non-zero format tag, 4, 8 or 16 bits per sample (0 counts as 16), at
-// least one channel and a non-zero rate.
+// id, a non-zero format tag, at least one channel and a non-zero rate (0 bits
+// per sample count as 16), converted to PCM (sound/wav_decoding.h), which must
+// then have 4, 8 or 16 bits per sample.
 std::optional<WavImage> ParseMeasuredWav(QByteArray bytes);
+// The file as a button loads it: ParseWavImage, then converted to PCM.
+std::optional<WavImage> ParsePlayableWav(QByteArray bytes);
 // Frames of the data: bytes divided by bytes per frame, half bytes for 4 bits.
 qint64 FrameCount(const WavImage& wav);
 

@@ -186,3 +186,28 @@ TEST(SoundControlString, FourBitDataIsPassedOnWithAMessage)
     EXPECT_EQ(seen, "Sound kann nicht abgespielt werden!|Kein gültiges Wav-Format!");
     EXPECT_EQ(QByteArray(p.Data(), p.length), QByteArray("\x12\x34\x56\x78"));
 }
+
+TEST(SoundControlString, WideFramesAreRefusedOnReadingAndNeverCopied)
+{
+    // A file claiming more than 64 bits per sample or more than eight
+    // channels is no WAV the player reads.
+    EXPECT_FALSE(ParseWavImage(Wav(1, 8000, 128, QByteArray(512, 'x'))).has_value());
+    EXPECT_FALSE(ParseWavImage(Wav(9, 8000, 16, QByteArray(512, 'x'))).has_value());
+
+    // Samples wider than 16 bits that reach the processing directly are passed
+    // on unprocessed (backwards here, which copies samples), with the message.
+    int messages = 0;
+    SetMessageHook([&](const MessageRequest&) {
+        ++messages;
+        return Answer::Ok;
+    });
+    QByteArray data;
+    for (int i = 0; i < 96; ++i)
+        data += char(i);
+    for (int bits : {24, 32, 64}) {
+        const ProcessedSound p = Process(Ctl(1, 100, 50, 100, 800, 0), 2, bits, data);
+        EXPECT_EQ(QByteArray(p.Data(), p.length), data) << bits;
+    }
+    SetMessageHook({});
+    EXPECT_EQ(messages, 3);
+}
