@@ -6,6 +6,7 @@
 #include "data/profile_section.h"
 #include "data/program_state.h"
 #include "platform/color_text.h"
+#include "platform/file_lock.h"
 #include "platform/ini_file.h"
 #include "platform/text_codec.h"
 
@@ -18,13 +19,14 @@ constexpr int kPictureNameLength = 159;
 const QString kDefaultBrush = QStringLiteral("$00FFFFFF");
 
 // Sets the record's keys one by one in the lines of the profile, in the order
-// they are given, and writes the profile once at the end (atomically). A
-// profile that cannot be written is left as it was, and so is one that exists
-// but cannot be read: writing it would replace the pupil's other settings.
+// they are given, and writes the profile once at the end (atomically), all
+// under the profile's update lock. A profile that cannot be written (or
+// locked) is left as it was, and so is one that exists but cannot be read:
+// writing it would replace the pupil's other settings.
 class SectionWriter {
 public:
     explicit SectionWriter(QString section)
-        : section_(std::move(section))
+        : section_(std::move(section)), lock_(CurrentProfilePath())
     {
         ReadStatus status = ReadStatus::Ok;
         lines_ = ReadTextLines(CurrentProfilePath(), &status);
@@ -32,7 +34,7 @@ public:
     }
     ~SectionWriter()
     {
-        if (changed_ && readable_)
+        if (changed_ && readable_ && lock_.Locked())
             WriteTextLines(CurrentProfilePath(), lines_);
     }
     SectionWriter(const SectionWriter&) = delete;
@@ -58,6 +60,7 @@ public:
 
 private:
     QString section_;
+    FileUpdateLock lock_;
     QStringList lines_;
     bool readable_ = true;
     bool changed_ = false;

@@ -1,7 +1,12 @@
 #include "data/pupil_registry.h"
 
 #include "data/program_state.h"
+#include "platform/file_lock.h"
+#include "platform/file_paths.h"
 #include "platform/text_codec.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -92,32 +97,61 @@ bool PupilRegistry::Write() const
 
 QString PupilRegistry::SaveAdding(const QString& name, const QString& value)
 {
-    const QStringList before = lines_;
-    if (!Reread()) {
-        lines_ = before;
-        if (!Contains(name))
-            lines_.append(name + u'=' + value);
-        return ValueOf(name);
-    }
-    if (Contains(name))
-        return ValueOf(name);
-    lines_.append(name + u'=' + value);
-    Write();
-    return value;
+    return SaveAdding(name, [&](bool) { return value; });
 }
 
-bool PupilRegistry::SaveRemoving(const QString& name)
+QString PupilRegistry::SaveAdding(const QString& name, const std::function<QString(bool locked)>& makeValue)
 {
-    if (!Reread())
+    const QStringList before = lines_;
+    QString registered;
+    const bool locked = WithLockedRegistry([&] {
+        if (Contains(name)) {
+            registered = ValueOf(name);
+            return;
+        }
+        registered = makeValue(true);
+        lines_.append(name + u'=' + registered);
+        Write();
+    });
+    if (locked)
+        return registered;
+    lines_ = before;
+    if (!Contains(name))
+        lines_.append(name + u'=' + makeValue(false));
+    return ValueOf(name);
+}
+
+bool PupilRegistry::SaveRemoving(const QString& name, const std::function<void(const QString& value)>& removeFiles)
+{
+    bool written = false;
+    const bool locked = WithLockedRegistry([&] {
+        const qsizetype i = IndexOfName(name);
+        if (i < 0) {
+            written = true;
+            return;
+        }
+        const QString value = ValueOfLine(lines_[i]);
+        lines_.removeAt(i);
+        written = Write();
+        if (!written) {
+            Reread();
+            return;
+        }
+        SetLines(lines_); // an emptied file reads as the default line
+        // The line is gone before any file is: a crash in between leaves
+        // files that no line names, which the next start tidies away.
+        if (removeFiles)
+            removeFiles(value);
+    });
+    return locked && written;
+}
+
+bool PupilRegistry::WithLockedRegistry(const std::function<void()>& work)
+{
+    QDir().mkpath(QFileInfo(NativePath(FilePath())).absolutePath());
+    const FileUpdateLock lock(FilePath());
+    if (!lock.Locked() || !Reread())
         return false;
-    const qsizetype i = IndexOfName(name);
-    if (i < 0)
-        return true;
-    lines_.removeAt(i);
-    if (Write()) {
-        SetLines(lines_);   // an emptied file reads as the default line
-        return true;
-    }
-    Reread();
-    return false;
+    work();
+    return true;
 }

@@ -3,11 +3,13 @@
 // "=" profile path. Lines without a name stay in the file but are not shown.
 // Names are compared without regard to case; the first matching line wins.
 //
-// Several workstations may share the data root, so every write re-reads the
-// file, applies the one change to what it finds there and writes the result
+// Several workstations may share the data root, so every write takes the
+// registry's update lock (platform/file_lock.h), re-reads the file inside it,
+// applies the one change to what it finds there and writes the result
 // atomically: a pupil another workstation added a moment before is kept.
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class PupilRegistry {
 public:
@@ -41,9 +43,21 @@ public:
     // file exists but cannot be read it is not overwritten; the line is then
     // only added in memory.
     QString SaveAdding(const QString& name, const QString& value);
+    // The same with a value made only when the name is new, inside the lock
+    // (the caller creates the pupil's profile there, so no other workstation
+    // can take the same file name meanwhile). When the registry cannot be
+    // locked or read, makeValue(false) gives the value added in memory; the
+    // profile should then not be created.
+    QString SaveAdding(const QString& name, const std::function<QString(bool locked)>& makeValue);
     // Removes the first line with the name from the file; false when the
     // registry could not be written (the file is then left as it was).
-    bool SaveRemoving(const QString& name);
+    // removeFiles runs inside the lock after the line has been written away,
+    // with the value the line held.
+    bool SaveRemoving(const QString& name, const std::function<void(const QString& value)>& removeFiles = {});
+
+    // Runs work while holding the registry's update lock, with the registry
+    // re-read; false (work not run) when it cannot be locked or read.
+    bool WithLockedRegistry(const std::function<void()>& work);
 
 private:
     // Re-reads the file for a write; false when it exists but is unreadable.

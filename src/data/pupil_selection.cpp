@@ -2,6 +2,7 @@
 
 #include "data/path_helpers.h"
 #include "data/program_state.h"
+#include "data/pupil_files.h"
 #include "data/pupil_profile.h"
 #include "platform/file_paths.h"
 #include "platform/messages.h"
@@ -98,18 +99,17 @@ PupilSelection::Confirmed PupilSelection::ConfirmPupilName()
 // A free profile name: jeder1.ini, jeder2.ini, ... that neither exists nor is
 // named by a registry line, created at once (as a copy of the shared profile,
 // or empty when that cannot be copied) so that two pupils never share one.
+QString PupilSelection::FreeProfileFile() const
+{
+    const auto named = [this](const QString& candidate) { return NamesProfile(registry_, candidate); };
+    return UniqueFileName(DataRoot(), QStringLiteral("jeder"), QStringLiteral(".ini"), named);
+}
+
 QString PupilSelection::NewProfileFile() const
 {
-    const auto named = [this](const QString& candidate) {
-        const PupilProfile p(candidate);
-        for (const QString& line : registry_.Lines())
-            if (PupilProfile::OfRegistryValue(PupilRegistry::ValueOfLine(line)).SameAs(p))
-                return true;
-        return false;
-    };
     QString file;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        file = UniqueFileName(DataRoot(), QStringLiteral("jeder"), QStringLiteral(".ini"), named);
+        file = FreeProfileFile();
         const QString native = NativePath(file);
         if (CopyFile(PupilProfile::Shared().Path(), file, false)) {
             QFile::setPermissions(native, QFileInfo(native).permissions() | QFileDevice::WriteOwner);
@@ -149,17 +149,15 @@ void PupilSelection::AddPupil(const QString& name)
 {
     names_.append(name);
     text_ = name;
-    const QString file = NewProfileFile();
-    const QString value = RegistryValueOf(file);
-    const QString registered = registry_.SaveAdding(name, value);
+    // The profile is made inside the registry's lock, just before its line is
+    // written: a crash in between leaves a profile no line names, which the
+    // next start tidies away (TidyPupilFiles).
+    QString file;
+    const QString registered = registry_.SaveAdding(name, [&](bool locked) {
+        file = locked ? NewProfileFile() : FreeProfileFile();
+        return RegistryValueOf(file);
+    });
     Program().currentPupilName = name;
-    if (registered == value) {
-        Program().currentProfilePath = file;
-        return;
-    }
-    // Another workstation registered the same name a moment before: use its
-    // profile and give back the one made here.
-    QFile::remove(NativePath(file));
     Program().currentProfilePath = PupilProfile::OfRegistryValue(registered).Path();
 }
 
@@ -172,10 +170,7 @@ bool PupilSelection::MayDeleteFilesOf(const QString& profileFile) const
     if (ExtensionPart(profileFile).compare(QLatin1String(".ini"), Qt::CaseInsensitive) != 0 ||
         profile.IsShared())
         return false;
-    for (const QString& line : registry_.Lines())
-        if (PupilProfile::OfRegistryValue(PupilRegistry::ValueOfLine(line)).SameAs(profile))
-            return false;
-    return true;
+    return !NamesProfile(registry_, profileFile);
 }
 
 bool PupilSelection::DeletePupil()
@@ -191,10 +186,11 @@ bool PupilSelection::DeletePupil()
         SelectFirst();
         return true;
     }
-    const QString profile = PupilProfile::OfRegistryValue(registry_.ValueOf(name)).Path();
-    if (registry_.SaveRemoving(name) && MayDeleteFilesOf(profile))
-        for (const QString& file : PupilProfile(profile).Files())
-            QFile::remove(NativePath(file));
+    registry_.SaveRemoving(name, [this](const QString& value) {
+        const QString profile = PupilProfile::OfRegistryValue(value).Path();
+        if (MayDeleteFilesOf(profile))
+            RemovePupilFiles(profile);
+    });
     names_ = registry_.Names();
     SelectFirst();
     return true;

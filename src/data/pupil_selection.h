@@ -52,6 +52,7 @@ public:
 private:
     qsizetype IndexInList(const QString& name) const;
     void AddPupil(const QString& name);
+    QString FreeProfileFile() const;
     QString NewProfileFile() const;
     QString RegistryValueOf(const QString& profileFile) const;
     bool MayDeleteFilesOf(const QString& profileFile) const;

@@ -27,17 +27,19 @@ void WriteCertificateData(const QString& programName, const AnswerLists& answers
     if (!MayWriteResults(answers, context.profilePath))
         return;
     const QString path = ChangeExtension(context.profilePath, QStringLiteral(".zgn"));
-    QStringList lines;
-    if (context.headerFlag) {
-        if (FileExists(path))
-            lines << QString(64, u'-');
-        lines << DayName(context.now.date().dayOfWeek()) + QStringLiteral(", den ") +
-                     DateText(context.now.date()) + u' ';
-        lines << QStringLiteral("Programm: ") + programName + QStringLiteral("     Zeit: ") +
-                     TimeText(context.now.time());
-    }
-    lines << BlockRows(answers, context.listFileName, [](const QString& word, const QString& answer) {
-        return word.leftJustified(kWordWidth) + QStringLiteral(" = ") + CertificateVerdict(answer);
+    AppendToFile(path, [&](bool existed) {
+        QStringList lines;
+        if (context.headerFlag) {
+            if (existed)
+                lines << QString(64, u'-');
+            lines << DayName(context.now.date().dayOfWeek()) + QStringLiteral(", den ") +
+                         DateText(context.now.date()) + u' ';
+            lines << QStringLiteral("Programm: ") + programName + QStringLiteral("     Zeit: ") +
+                         TimeText(context.now.time());
+        }
+        lines << BlockRows(answers, context.listFileName, [](const QString& word, const QString& answer) {
+            return word.leftJustified(kWordWidth) + QStringLiteral(" = ") + CertificateVerdict(answer);
+        });
+        return AsLines(lines);
     });
-    AppendToFile(path, AsLines(lines));
 }

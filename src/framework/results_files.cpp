@@ -5,8 +5,6 @@
 #include "platform/ini_file.h"
 #include "platform/text_codec.h"
 
-#include <QFile>
-
 #include <array>
 
 namespace {
@@ -112,11 +110,14 @@ QStringList BlockRows(const AnswerLists& answers, const QString& listFileName,
 
 bool AppendToFile(const QString& path, const QString& text)
 {
-    QFile f(NativePath(path));
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
-        return false;
-    const QByteArray bytes = EncodeCp1252(text);
-    return f.write(bytes) == bytes.size() && f.flush();
+    return AppendToFile(path, [&](bool) { return text; });
+}
+
+bool AppendToFile(const QString& path, const std::function<QString(bool existed)>& text)
+{
+    return UpdateFileAtomically(path, [&](const QByteArray& bytes, bool existed) -> std::optional<QByteArray> {
+        return bytes + EncodeCp1252(text(existed));
+    });
 }
 
 QString AsLines(const QStringList& lines)

@@ -64,7 +64,12 @@ QStringList BlockRows(const AnswerLists& answers, const QString& listFileName,
                       const std::function<QString(const QString& word, const QString& answer)>& answerLine);
 
 // Appends text (Windows-1252) to a file, creating it when missing; false on
-// any error.
+// any error. All or nothing: the whole new file is written beside the old one
+// and renamed over it under the file's update lock, so a crash leaves the old
+// file or the new one, never a block cut short.
 bool AppendToFile(const QString& path, const QString& text);
+// The same with a text that depends on whether the file already existed
+// (decided inside the lock).
+bool AppendToFile(const QString& path, const std::function<QString(bool existed)>& text);
 // The lines joined with CR LF after each.
 QString AsLines(const QStringList& lines);

@@ -20,21 +20,21 @@ bool IsBlockHeader(const QString& line)
 
 void TrimProtocol(const QString& path)
 {
-    ReadStatus status = ReadStatus::Ok;
-    QStringList lines = ReadTextLines(path, &status);
-    if (status != ReadStatus::Ok)
+    if (!FileExists(path))
         return;
-    QList<qsizetype> headers;
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        if (IsBlockHeader(lines[i]))
-            headers.append(i);
-    if (headers.size() < kKeptBlocks)
-        return;
-    const qsizetype keepFrom = headers[headers.size() - kKeptBlocks];
-    if (keepFrom <= 1)
-        return;
-    lines.remove(1, keepFrom - 1);
-    WriteTextLines(path, lines);
+    UpdateTextLines(path, [](QStringList& lines) {
+        QList<qsizetype> headers;
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            if (IsBlockHeader(lines[i]))
+                headers.append(i);
+        if (headers.size() < kKeptBlocks)
+            return false;
+        const qsizetype keepFrom = headers[headers.size() - kKeptBlocks];
+        if (keepFrom <= 1)
+            return false;
+        lines.remove(1, keepFrom - 1);
+        return true;
+    });
 }
 
 void WriteProtocol(const QString& programName, const QString& headerText, const AnswerLists& answers,
@@ -46,24 +46,26 @@ void WriteProtocol(const QString& programName, const QString& headerText, const 
     TrimProtocol(path);
     if (!MayWriteResults(answers, context.profilePath))
         return;
-    QStringList lines;
-    if (context.headerFlag) {
-        const QString date = DayName(context.now.date().dayOfWeek()) + QStringLiteral(", den ") +
-                             DateText(context.now.date());
-        if (FileExists(path))
-            lines << QString() << QString(54, u'*') << QStringLiteral("***") + date + u' ' + QString(24, u'*');
-        else
-            lines << QStringLiteral("***") + date + u' ' + QString(25, u'*');
-        lines << QString()
-              << QStringLiteral("Programm: ") + programName + QStringLiteral("     Zeit: ") +
-                     TimeText(context.now.time());
-    } else {
-        lines << QStringLiteral(" ");
-    }
-    if (!headerText.isEmpty())
-        lines << headerText;
-    lines << BlockRows(answers, context.listFileName, [](const QString& word, const QString& answer) {
-        return word.leftJustified(kWordWidth) + QStringLiteral(" = ") + answer;
+    AppendToFile(path, [&](bool existed) {
+        QStringList lines;
+        if (context.headerFlag) {
+            const QString date = DayName(context.now.date().dayOfWeek()) + QStringLiteral(", den ") +
+                                 DateText(context.now.date());
+            if (existed)
+                lines << QString() << QString(54, u'*') << QStringLiteral("***") + date + u' ' + QString(24, u'*');
+            else
+                lines << QStringLiteral("***") + date + u' ' + QString(25, u'*');
+            lines << QString()
+                  << QStringLiteral("Programm: ") + programName + QStringLiteral("     Zeit: ") +
+                         TimeText(context.now.time());
+        } else {
+            lines << QStringLiteral(" ");
+        }
+        if (!headerText.isEmpty())
+            lines << headerText;
+        lines << BlockRows(answers, context.listFileName, [](const QString& word, const QString& answer) {
+            return word.leftJustified(kWordWidth) + QStringLiteral(" = ") + answer;
+        });
+        return AsLines(lines);
     });
-    AppendToFile(path, AsLines(lines));
 }

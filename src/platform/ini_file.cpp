@@ -68,11 +68,6 @@ std::pair<qsizetype, qsizetype> FindSection(const QStringList& lines, const QStr
     return {-1, -1};
 }
 
-bool WriteLines(const QString& file, const QStringList& lines)
-{
-    return WriteTextLines(file, lines, false);
-}
-
 } // namespace
 
 namespace Ini {
@@ -154,24 +149,14 @@ bool SetValueIn(QStringList& lines, const QString& section, const QString& key, 
     return true;
 }
 
-// Reads a file that is about to be rewritten. A file that exists but cannot be
-// read is never replaced: that would lose every other key in it.
-static bool ReadForWrite(const QString& file, QStringList& lines)
-{
-    ReadStatus status = ReadStatus::Ok;
-    lines = ReadTextLines(file, &status);
-    return status != ReadStatus::Unreadable;
-}
-
+// Every change is a read-modify-write under the profile's update lock, so two
+// workstations writing keys of one profile at the same time keep both keys.
+// A file that exists but cannot be read is never replaced: that would lose
+// every other key in it.
 bool WriteString(const QString& file, const QString& section, const QString& key,
                  const QString& value)
 {
-    QStringList lines;
-    if (!ReadForWrite(file, lines))
-        return false;
-    if (!SetValueIn(lines, section, key, value))
-        return true;
-    return WriteLines(file, lines);
+    return UpdateTextLines(file, [&](QStringList& lines) { return SetValueIn(lines, section, key, value); });
 }
 
 bool WriteInt(const QString& file, const QString& section, const QString& key, int value)
@@ -181,32 +166,28 @@ bool WriteInt(const QString& file, const QString& section, const QString& key, i
 
 bool DeleteKey(const QString& file, const QString& section, const QString& key)
 {
-    QStringList lines;
-    if (!ReadForWrite(file, lines))
-        return false;
-    const auto [begin, end] = FindSection(lines, section);
-    if (begin < 0)
-        return true;
-    for (qsizetype i = begin + 1; i < end; ++i) {
-        const QString k = KeyOf(lines[i]);
-        if (!k.isNull() && SameName(k, key)) {
-            lines.removeAt(i);
-            return WriteLines(file, lines);
+    return UpdateTextLines(file, [&](QStringList& lines) {
+        const auto [begin, end] = FindSection(lines, section);
+        for (qsizetype i = begin + 1; begin >= 0 && i < end; ++i) {
+            const QString k = KeyOf(lines[i]);
+            if (!k.isNull() && SameName(k, key)) {
+                lines.removeAt(i);
+                return true;
+            }
         }
-    }
-    return true;
+        return false;
+    });
 }
 
 bool DeleteSection(const QString& file, const QString& section)
 {
-    QStringList lines;
-    if (!ReadForWrite(file, lines))
-        return false;
-    const auto [begin, end] = FindSection(lines, section);
-    if (begin < 0)
+    return UpdateTextLines(file, [&](QStringList& lines) {
+        const auto [begin, end] = FindSection(lines, section);
+        if (begin < 0)
+            return false;
+        lines.remove(begin, end - begin);
         return true;
-    lines.remove(begin, end - begin);
-    return WriteLines(file, lines);
+    });
 }
 
 QStringList SectionNames(const QString& file)

@@ -4,7 +4,9 @@
 // section or key gives the default; a write creates file, section and key as
 // needed and keeps every other line, section and key as it was. Writes go to a
 // temporary file that is renamed over the old one, so a crash never leaves a
-// half-written profile. Files are Windows-1252 text.
+// half-written profile, and each read-modify-write holds the file's update
+// lock (platform/file_lock.h), so writers on several workstations keep each
+// other's keys. Files are Windows-1252 text.
 #include <QString>
 #include <QStringList>
 

@@ -1,5 +1,6 @@
 #include "platform/text_codec.h"
 
+#include "platform/file_lock.h"
 #include "platform/file_paths.h"
 
 #include <QDir>
@@ -117,12 +118,53 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, bool crea
     return f.commit();
 }
 
-bool WriteTextLines(const QString& path, const QStringList& lines, bool createFolders)
+QByteArray EncodeLines(const QStringList& lines)
 {
     QByteArray bytes;
     for (const QString& line : lines) {
         bytes += EncodeCp1252(line);
         bytes += "\r\n";
     }
-    return WriteFileAtomically(path, bytes, createFolders);
+    return bytes;
+}
+
+bool WriteTextLines(const QString& path, const QStringList& lines, bool createFolders)
+{
+    return WriteFileAtomically(path, EncodeLines(lines), createFolders);
+}
+
+bool UpdateFileAtomically(const QString& path, const FileChange& change, bool createFolders)
+{
+    if (createFolders)
+        QDir().mkpath(QFileInfo(NativePath(path)).absolutePath());
+    const FileUpdateLock lock(path);
+    if (!lock.Locked())
+        return false;
+    // Looked up again inside the lock: another process may have made the file.
+    const QString native = NativePath(path);
+    const QFileInfo info(native);
+    QByteArray bytes;
+    if (info.exists()) {
+        QFile f(native);
+        if (info.isDir() || !f.open(QIODevice::ReadOnly))
+            return false;
+        bytes = f.readAll();
+        if (bytes.size() != f.size())
+            return false;
+    }
+    const std::optional<QByteArray> changed = change(bytes, info.exists());
+    return !changed || WriteFileAtomically(native, *changed);
+}
+
+bool UpdateTextLines(const QString& path, const std::function<bool(QStringList&)>& change, bool createFolders)
+{
+    return UpdateFileAtomically(
+        path,
+        [&](const QByteArray& bytes, bool) -> std::optional<QByteArray> {
+            QStringList lines = SplitLines(DecodeCp1252(bytes));
+            if (!change(lines))
+                return std::nullopt;
+            return EncodeLines(lines);
+        },
+        createFolders);
 }

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 QString DecodeCp1252(const QByteArray& bytes);
 // Characters without a Windows-1252 code become "?".
@@ -29,3 +31,20 @@ bool WriteTextLines(const QString& path, const QStringList& lines, bool createFo
 
 // Writes raw bytes atomically.
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, bool createFolders = false);
+
+// A read-modify-write of a shared file, all-or-nothing: under the file's
+// update lock (platform/file_lock.h) the file is read, change turns its bytes
+// (empty and existed false when the file is missing) into the new content,
+// and that is written atomically. change returns nothing to leave the file as
+// it is. False when the lock could not be had, the file exists but cannot be
+// read, or the write failed; the file is then unchanged.
+using FileChange = std::function<std::optional<QByteArray>(const QByteArray& bytes, bool existed)>;
+bool UpdateFileAtomically(const QString& path, const FileChange& change, bool createFolders = false);
+
+// The same on the lines of a Windows-1252 text file: change edits the lines
+// and returns whether it changed them.
+bool UpdateTextLines(const QString& path, const std::function<bool(QStringList& lines)>& change,
+                     bool createFolders = false);
+
+// The bytes of lines as WriteTextLines writes them.
+QByteArray EncodeLines(const QStringList& lines);

@@ -1,0 +1,31 @@
+#pragma once
+// The pupils' files in the data root as a whole: which profiles the registry
+// names, removing a pupil's files, and the tidying at start that clears what
+// a crash or a kill in the middle of a write left behind.
+#include <QString>
+
+class PupilRegistry;
+
+// A registry line names this profile (compared as SelectCurrentProfile
+// resolves the values).
+bool NamesProfile(const PupilRegistry& registry, const QString& profileFile);
+
+// Removes the files beside the profile (".fhl", ".zgn", ".rtf", ".txt") and
+// then the profile itself.
+void RemovePupilFiles(const QString& profileFile);
+
+// Removes the temporary copies "<file>.XXXXXX" of pupil files (".ini",
+// ".txt", ".zgn", ".fhl", ".rtf" followed by a dot and six letters or
+// digits) that are older than minAgeMs: an atomic write that was cut off
+// between writing its copy and renaming it leaves one. Returns how many went.
+int RemoveStaleTemporaries(const QString& folder, qint64 minAgeMs = 60000);
+
+// Removes the files of pupils the registry no longer names: "jeder<n>" with
+// the profile and results extensions, in the data root, when no registry line
+// names "jeder<n>.ini". Runs under the registry's lock and only on a registry
+// that was read and holds lines, so a missing or unreadable registry never
+// costs a file. Returns how many went.
+int RemoveUnnamedPupilFiles();
+
+// What the program does at start: both of the above in the data root.
+void TidyDataRoot();

@@ -1,0 +1,283 @@
+// What the start tidies in the data root, and how pupil files behave when
+// several processes write them or one is killed in the middle of a write.
+#include "data/pupil_files.h"
+
+#include "data/pupil_registry.h"
+#include "data/pupil_selection.h"
+#include "platform/file_lock.h"
+#include "platform/ini_file.h"
+#include "platform/text_codec.h"
+#include "support/temp_program.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLockFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <set>
+
+namespace {
+
+QStringList FilesIn(const QString& folder)
+{
+    QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    return names;
+}
+
+void Age(const QString& path, int seconds)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-seconds), QFileDevice::FileModificationTime));
+}
+
+} // namespace
+
+TEST(PupilFiles, StaleTemporariesOfExactlyThatPatternGo)
+{
+    TempProgram prog;
+    const QString root = prog.Path("protokoll/");
+    for (const char* name : {"jeder.ini.Ab3dEf", "anna.TXT.x1Y2z3", "namen.txt.000000", "jeder.ini.fresh1",
+                             "jeder.ini.Ab3dE", "jeder.ini.Ab3dEfG", "brief.doc.Ab3dEf", "jeder.ini.Ab-dEf",
+                             "jeder.ini"})
+        prog.Write(QString("protokoll/") + name, "x");
+    for (const char* name : {"jeder.ini.Ab3dEf", "anna.TXT.x1Y2z3", "namen.txt.000000", "jeder.ini.Ab3dE",
+                             "jeder.ini.Ab3dEfG", "brief.doc.Ab3dEf", "jeder.ini.Ab-dEf", "jeder.ini"})
+        Age(root + name, 120);
+    Age(root + "jeder.ini.fresh1", 10); // a write that may be going on right now
+
+    EXPECT_EQ(RemoveStaleTemporaries(root), 3);
+    EXPECT_EQ(FilesIn(root), (QStringList{"brief.doc.Ab3dEf", "jeder.ini", "jeder.ini.Ab-dEf", "jeder.ini.Ab3dE",
+                                          "jeder.ini.Ab3dEfG", "jeder.ini.fresh1"}));
+}
+
+TEST(PupilFiles, StartRemovesOnlyFilesOfPupilsNoLineNames)
+{
+    TempProgram prog;
+    const QString root = prog.Path("protokoll/");
+    const QStringList files = {"jeder.ini", "jeder1.ini", "jeder1.txt", "jeder2.ini", "jeder2.zgn", "jeder2.fhl",
+                               "jeder3.INI", "jeder4.txt", "jeder5.ini", "anna.ini", "jeder6.doc"};
+    for (const QString& f : files)
+        prog.Write("protokoll/" + f, "x");
+
+    // No registry, or an empty one: nothing is judged.
+    EXPECT_EQ(RemoveUnnamedPupilFiles(), 0);
+    prog.Write("protokoll/namen.txt", "\r\n");
+    EXPECT_EQ(RemoveUnnamedPupilFiles(), 0);
+    EXPECT_EQ(FilesIn(root).size(), files.size() + 1);
+
+    // jeder1 by a relative line, jeder3 by its name in another spelling,
+    // jeder5 by an absolute path to the data root written another way.
+    prog.Write("protokoll/namen.txt", ("Name=PROTOKOLL\\JEDER.INI\r\nAnna=protokoll\\jeder1.ini\r\n"
+                                       "Ben=Protokoll\\Jeder3.ini\r\nCarl=Z:\\Schule\\daten\\jeder5.ini\r\n"));
+    EXPECT_EQ(RemoveUnnamedPupilFiles(), 4);
+    EXPECT_EQ(FilesIn(root), (QStringList{"anna.ini", "jeder.ini", "jeder1.ini", "jeder1.txt", "jeder3.INI",
+                                          "jeder5.ini", "jeder6.doc", "namen.txt"}));
+
+    // A registry held by another writer is not judged either.
+    QLockFile held(FileUpdateLock::LockPathOf(PupilRegistry::FilePath()));
+    ASSERT_TRUE(held.tryLock(0));
+    prog.Write("protokoll/jeder7.ini", "x");
+    FileUpdateLock::SetTimeoutMs(50);
+    EXPECT_EQ(RemoveUnnamedPupilFiles(), 0);
+    FileUpdateLock::SetTimeoutMs(5000);
+    EXPECT_TRUE(QFile::exists(root + "jeder7.ini"));
+}
+
+TEST(PupilFiles, DeletingAPupilRemovesItsResultsBeforeItsProfile)
+{
+    TempProgram prog;
+    for (const char* ext : {".ini", ".txt", ".zgn", ".fhl", ".rtf"})
+        prog.Write(QString("protokoll/jeder1") + ext, "x");
+    RemovePupilFiles(prog.Path("protokoll/jeder1.ini"));
+    EXPECT_TRUE(FilesIn(prog.Path("protokoll/")).isEmpty());
+}
+
+TEST(FileLocking, AWriterThatCannotGetTheLockLeavesTheFileAsItWas)
+{
+    TempProgram prog;
+    const QString profile = prog.Write("protokoll/jeder.ini", "[A]\r\nx=1\r\n");
+    prog.Write("protokoll/namen.txt", "Name=PROTOKOLL\\JEDER.INI\r\n");
+    QLockFile profileLock(FileUpdateLock::LockPathOf(profile));
+    QLockFile registryLock(FileUpdateLock::LockPathOf(PupilRegistry::FilePath()));
+    ASSERT_TRUE(profileLock.tryLock(0));
+    ASSERT_TRUE(registryLock.tryLock(0));
+    FileUpdateLock::SetTimeoutMs(50);
+
+    EXPECT_FALSE(Ini::WriteString(profile, "A", "x", "2"));
+    EXPECT_FALSE(Ini::DeleteSection(profile, "A"));
+    PupilRegistry registry;
+    registry.Load();
+    EXPECT_EQ(registry.SaveAdding("Anna", "Protokoll\\jeder1.ini"), "Protokoll\\jeder1.ini");
+    EXPECT_TRUE(registry.Contains("Anna")); // in memory only
+    EXPECT_FALSE(registry.SaveRemoving("Name"));
+    // The pupil box goes on with the new name, but makes no profile.
+    PupilSelection selection;
+    selection.LoadRegistry();
+    selection.SetText("Ben");
+    EXPECT_EQ(selection.ConfirmPupilName(), PupilSelection::Confirmed::Added);
+    EXPECT_FALSE(QFile::exists(prog.Path("protokoll/jeder1.ini")));
+
+    FileUpdateLock::SetTimeoutMs(5000);
+    EXPECT_EQ(prog.Read("protokoll/jeder.ini"), "[A]\r\nx=1\r\n");
+    EXPECT_EQ(prog.Read("protokoll/namen.txt"), "Name=PROTOKOLL\\JEDER.INI\r\n");
+
+    // Released, the same writes go through; a lock left by a process that is
+    // gone would be taken over the same way.
+    profileLock.unlock();
+    registryLock.unlock();
+    EXPECT_TRUE(Ini::WriteString(profile, "A", "x", "2"));
+    EXPECT_EQ(registry.SaveAdding("Anna", "Protokoll\\jeder1.ini"), "Protokoll\\jeder1.ini");
+    EXPECT_EQ(prog.Read("protokoll/namen.txt"), "Name=PROTOKOLL\\JEDER.INI\r\nAnna=Protokoll\\jeder1.ini\r\n");
+}
+
+namespace {
+
+QProcess* StartDriver(const QString& root, const QStringList& args)
+{
+    auto* p = new QProcess;
+    p->setProgram(QStringLiteral(LIRABO_WRITE_DRIVER));
+    p->setArguments(QStringList{root} + args);
+    p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p->start();
+    return p;
+}
+
+// Checks one pupil file after a kill: what a complete write leaves, never
+// a part of one. Returns a description of the fault, empty when whole.
+QString Fault(const QString& kind, const QString& root)
+{
+    const auto read = [&](const char* name) {
+        QFile f(root + name);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const auto count = [](const QByteArray& b, const char* what) { return b.count(what); };
+    if (kind == "profile") {
+        const QByteArray b = read("anna.ini");
+        if (b.isEmpty())
+            return {};
+        if (!b.endsWith("\r\n") || count(b, "[Teil") != count(b, "Wert=") || count(b, "[Teil") > 20)
+            return "profile cut: " + QString::fromLatin1(b.right(80));
+        return {};
+    }
+    if (kind == "registry") {
+        const QByteArray b = read("namen.txt");
+        if (b.isEmpty())
+            return {};
+        if (!b.endsWith("\r\n"))
+            return "registry cut";
+        static const QRegularExpression line(QStringLiteral("^Kind(\\d+)=(.*\\\\)?(jeder\\d+\\.ini)$"));
+        std::set<int> kids;
+        for (const QString& l : SplitLines(QString::fromLatin1(b))) {
+            if (l.startsWith("Name="))
+                continue;
+            const auto m = line.match(l);
+            if (!m.hasMatch())
+                return "bad registry line " + l;
+            kids.insert(m.captured(1).toInt());
+            if (!QFile::exists(root + m.captured(3)))
+                return "registry names a missing profile " + l;
+        }
+        if (!kids.empty() && (*kids.begin() != 0 || *kids.rbegin() != int(kids.size()) - 1))
+            return "a pupil was lost";
+        return {};
+    }
+    if (kind == "protocol" || kind == "certificate") {
+        const QByteArray b = read(kind == "protocol" ? "anna.txt" : "anna.zgn");
+        if (b.isEmpty())
+            return {};
+        // Every block: its header, the list marker, then the rows up to the last word.
+        const qsizetype blocks = count(b, "Programm: ");
+        if (!b.endsWith("-OK-\r\n") || count(b, "Datei: ") != blocks || count(b, "Wort399 ") != blocks)
+            return kind + " block cut";
+        return {};
+    }
+    if (kind == "errorlist") {
+        const QByteArray b = read("anna.fhl");
+        if (b.isEmpty())
+            return {};
+        const QStringList lines = SplitLines(QString::fromLatin1(b));
+        if (!b.endsWith("\r\n") || lines.size() < 2 || lines[0] != "Fehlerliste")
+            return "error list cut";
+        for (qsizetype i = 2; i < lines.size(); ++i)
+            if (lines[i].count(u';') != 5)
+                return "error list row cut: " + lines[i];
+        return {};
+    }
+    return "unknown kind";
+}
+
+} // namespace
+
+TEST(FileLocking, TwoProcessesAddingPupilsAtOnceLoseNone)
+{
+    QTemporaryDir dir;
+    const QString root = dir.path() + "/daten/";
+    QDir().mkpath(root);
+    constexpr int kEach = 120;
+    std::unique_ptr<QProcess> a(StartDriver(root, {"add", "A", QString::number(kEach)}));
+    std::unique_ptr<QProcess> b(StartDriver(root, {"add", "B", QString::number(kEach)}));
+    ASSERT_TRUE(a->waitForFinished(60000));
+    ASSERT_TRUE(b->waitForFinished(60000));
+    EXPECT_EQ(a->exitCode(), 0);
+    EXPECT_EQ(b->exitCode(), 0);
+
+    QFile f(root + "namen.txt");
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QStringList lines = SplitLines(QString::fromLatin1(f.readAll()));
+    std::set<QString> names, profiles;
+    for (const QString& l : lines) {
+        names.insert(PupilRegistry::NameOfLine(l));
+        profiles.insert(PupilRegistry::ValueOfLine(l).toLower());
+    }
+    EXPECT_EQ(lines.size(), 2 * kEach + 1);
+    EXPECT_EQ(names.size(), size_t(2 * kEach + 1));
+    EXPECT_EQ(profiles.size(), size_t(2 * kEach + 1)); // no two pupils share a profile
+    for (int i = 0; i < kEach; ++i) {
+        EXPECT_TRUE(names.count(QString("A%1").arg(i)));
+        EXPECT_TRUE(names.count(QString("B%1").arg(i)));
+    }
+}
+
+TEST(FileLocking, KillsDuringWritesLeaveEveryPupilFileOldOrNew)
+{
+    // A bounded number of kill -9 at random moments of each kind of write.
+    constexpr int kKills = 8;
+    for (const QString kind : {"profile", "registry", "protocol", "certificate", "errorlist"}) {
+        QTemporaryDir dir;
+        const QString root = dir.path() + "/daten/";
+        QDir().mkpath(root);
+        for (int k = 0; k < kKills; ++k) {
+            std::unique_ptr<QProcess> p(StartDriver(root, {kind}));
+            ASSERT_TRUE(p->waitForReadyRead(20000)) << kind.toStdString();
+            QThread::usleep(QRandomGenerator::global()->bounded(20000));
+            ::kill(pid_t(p->processId()), SIGKILL);
+            ASSERT_TRUE(p->waitForFinished(10000));
+            const QString fault = Fault(kind, root);
+            EXPECT_TRUE(fault.isEmpty()) << fault.toStdString();
+        }
+        // What the kills left behind: only whole temporary copies, which the
+        // start removes once they are old, and profiles no line names.
+        Program().dataRoot = root;
+        RemoveStaleTemporaries(root, 0);
+        RemoveUnnamedPupilFiles();
+        for (const QString& name : FilesIn(root))
+            EXPECT_TRUE(QRegularExpression("^(anna\\.(ini|txt|zgn|fhl)|namen\\.txt|jeder\\d+\\.ini)(\\.lock)?$")
+                            .match(name).hasMatch()) << name.toStdString();
+        EXPECT_TRUE(Fault(kind, root).isEmpty());
+        if (kind == "registry") {
+            // Every profile left is named by the registry.
+            PupilRegistry registry;
+            registry.Load();
+            for (const QString& name : FilesIn(root))
+                if (name.startsWith("jeder"))
+                    EXPECT_TRUE(NamesProfile(registry, root + name)) << name.toStdString();
+        }
+    }
+}

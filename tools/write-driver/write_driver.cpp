@@ -1,0 +1,109 @@
+// A driver for the tests of the pupil files under stress: it writes one kind
+// of pupil file over and over, the way the program writes it, so a test can
+// kill it at any moment and look at what is left; or it adds pupils to a
+// shared registry, so two of it at once show what two workstations do.
+//
+//   write_driver <data root> profile|registry|protocol|certificate|errorlist
+//       writes until killed; prints "ready" after the first complete write
+//   write_driver <data root> add <prefix> <count>
+//       adds the pupils <prefix>0 ... <prefix><count-1>
+#include "data/program_state.h"
+#include "data/pupil_selection.h"
+#include "data/word_list.h"
+#include "framework/certificate_data.h"
+#include "framework/error_list.h"
+#include "framework/results_protocol.h"
+#include "platform/ini_file.h"
+#include "platform/messages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <cstdio>
+
+namespace {
+
+// Long enough that a write takes a while, so kills land inside writes.
+constexpr int kRows = 400;
+
+AnswerLists Answers()
+{
+    AnswerLists answers;
+    answers.AddListMarker(QStringLiteral("tiere.txt"));
+    for (int i = 0; i < kRows; ++i)
+        answers.AddAnswer(i % 3 ? QStringLiteral("-OK-") : QStringLiteral("Hunt; -OK-"), QStringLiteral("Wort%1").arg(i));
+    return answers;
+}
+
+void Ready()
+{
+    static bool said = false;
+    if (!said) {
+        std::puts("ready");
+        std::fflush(stdout);
+        said = true;
+    }
+}
+
+int WriteForever(const QString& kind)
+{
+    const QString profile = DataRoot() + QStringLiteral("anna.ini");
+    const AnswerLists answers = Answers();
+    ResultsContext context{profile, QStringLiteral("tiere.txt"), QDateTime(QDate(2026, 11, 5), QTime(9, 5)), true};
+    tmoiel errors(QStringLiteral("Fehlerliste"));
+    for (long n = 0;; ++n) {
+        if (kind == QLatin1String("profile")) {
+            // A profile whose every section must survive each write.
+            for (int s = 0; s < 20; ++s)
+                Ini::WriteString(profile, QStringLiteral("Teil%1").arg(s), QStringLiteral("Wert"), QString::number(n));
+        } else if (kind == QLatin1String("registry")) {
+            PupilSelection selection;
+            selection.LoadRegistry();
+            selection.SetText(QStringLiteral("Kind%1").arg(n));
+            selection.ConfirmPupilName();
+        } else if (kind == QLatin1String("protocol")) {
+            WriteProtocol(QStringLiteral("Hören und Schreiben "), QString(), answers, context);
+        } else if (kind == QLatin1String("certificate")) {
+            WriteCertificateData(QStringLiteral("Hören und Schreiben "), answers, context);
+        } else if (kind == QLatin1String("errorlist")) {
+            auto entry = std::make_shared<WordEntry>();
+            for (int f = 0; f < 6; ++f)
+                entry->fields[f] = QStringLiteral("Wort%1").arg(n);
+            errors.Insert(0, entry);
+            SaveErrorList(&errors, profile);
+        } else {
+            return 2;
+        }
+        Ready();
+    }
+}
+
+int AddPupils(const QString& prefix, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        PupilSelection selection;
+        selection.LoadRegistry();
+        selection.SetText(prefix + QString::number(i));
+        selection.ConfirmPupilName();
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 3)
+        return 2;
+    SetMessageHook([](const MessageRequest&) { return Answer::Ok; });
+    QString root = args[1];
+    if (!root.endsWith(u'/'))
+        root += u'/';
+    QDir().mkpath(root);
+    Program().programFolder = root;
+    Program().dataRoot = root;
+    if (args[2] == QLatin1String("add"))
+        return args.size() < 5 ? 2 : AddPupils(args[3], args[4].toInt());
+    return WriteForever(args[2]);
+}
