@@ -2,6 +2,7 @@
 
 #include "app/background_window.h"
 #include "app/exercise_start.h"
+#include "app/program_end.h"
 #include "app/program_folder.h"
 #include "app/pupil_box.h"
 #include "app/program_fonts.h"
@@ -9,7 +10,9 @@
 #include "controls/tproginfo.h"
 #include "data/data_folders.h"
 #include "data/program_state.h"
+#include "data/pupil_files.h"
 #include "platform/messages.h"
+#include "platform/session_end.h"
 #include "sound/fun_sounds.h"
 
 #include <QApplication>
@@ -88,6 +91,7 @@ void ProgramRun::Create(const QString& programFolder)
     // Lets the desktop match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.lirabo.Lirabo"));
     SetUpDataFolders(programFolder);
+    TidyDataRoot();
     fonts_.Install(ProgramFolder() + QStringLiteral("TTF/"));
     ProgramFonts::InsertSubstitutions();
     std::srand(unsigned(QDateTime::currentMSecsSinceEpoch()));
@@ -131,6 +135,12 @@ int ProgramRun::Exec(QApplication& app)
 int RunProgram(QApplication& app, const CommandLine& commandLine)
 {
     ProgramRun run(commandLine);
+    // A signal or the session's end from now on ends the program like the end
+    // tile (only a program with a main loop has one to quit).
+    const bool mainLoop = commandLine.exercise.isEmpty();
+    SetSessionEndAction([mainLoop] { EndProgramFromOutside(mainLoop); });
+    InstallSessionEndHandlers();
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [] { RequestSessionEnd(); });
     run.Create(ProgramFolderOfExecutable());
     return run.Exec(app);
 }

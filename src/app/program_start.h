@@ -27,7 +27,7 @@ public:
     ProgramRun& operator=(const ProgramRun&) = delete;
 
     // The creation of the main window, in this order: program folder and
-    // data folders, the fonts of "TTF" and the face-name mapping, the random
+    // data folders (tidied: TidyDataRoot), the fonts of "TTF" and the face-name mapping, the random
     // numbers, the feedback sound lists, the button colour table
     // "intern\colors.txt"; then the window is created and centred on the
     // monitor of the mouse pointer.

@@ -15,6 +15,7 @@
 #include "platform/command_event.h"
 #include "platform/ini_file.h"
 #include "platform/messages.h"
+#include "platform/session_end.h"
 #include "sound/button_sound_player.h"
 #include "sound/motivation.h"
 #include "sound/simple_sound.h"
@@ -178,7 +179,8 @@ bool T_urahnlrb::LeaveWindow()
 
 bool T_urahnlrb::ConfirmLeave()
 {
-    if (AskQuestion(QStringLiteral("Wirklich verlassen?"), QStringLiteral("Frage")) == Answer::Yes) {
+    // At the end of the session nobody is there to answer.
+    if (SessionEnding() || AskQuestion(QStringLiteral("Wirklich verlassen?"), QStringLiteral("Frage")) == Answer::Yes) {
         StopSound();
         WriteListKeys(section);
         return true;

@@ -52,6 +52,9 @@ bool SdlAudioDevice::Open()
     if (tried_)
         return device_ != 0;
     tried_ = true;
+    // The program handles SIGINT and SIGTERM itself (platform/session_end.h);
+    // SDL's own handlers would swallow them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         error_ = QString::fromUtf8(SDL_GetError());
         return false;
