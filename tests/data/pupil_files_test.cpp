@@ -135,6 +135,17 @@ TEST(FileLocking, AWriterThatCannotGetTheLockLeavesTheFileAsItWas)
     EXPECT_TRUE(Ini::WriteString(profile, "A", "x", "2"));
     EXPECT_EQ(registry.SaveAdding("Anna", "Protokoll\\jeder1.ini"), "Protokoll\\jeder1.ini");
     EXPECT_EQ(prog.Read("protokoll/namen.txt"), "Name=PROTOKOLL\\JEDER.INI\r\nAnna=Protokoll\\jeder1.ini\r\n");
+
+    // A lock file that names no holder (its writer was killed while making
+    // it) is waited for a moment, then taken over.
+    const QString lockPath = FileUpdateLock::LockPathOf(profile);
+    QFile(lockPath).open(QIODevice::WriteOnly);
+    FileUpdateLock::SetTimeoutMs(50);
+    EXPECT_FALSE(Ini::WriteString(profile, "A", "x", "3"));
+    Age(lockPath, 10);
+    EXPECT_TRUE(Ini::WriteString(profile, "A", "x", "3"));
+    FileUpdateLock::SetTimeoutMs(5000);
+    EXPECT_FALSE(QFile::exists(lockPath));
 }
 
 namespace {
@@ -265,7 +276,7 @@ TEST(FileLocking, KillsDuringWritesLeaveEveryPupilFileOldOrNew)
         // What the kills left behind: only whole temporary copies, which the
         // start removes once they are old, and profiles no line names.
         Program().dataRoot = root;
-        RemoveStaleTemporaries(root, 0);
+        RemoveStaleTemporaries(root, -3600000); // however fresh
         RemoveUnnamedPupilFiles();
         for (const QString& name : FilesIn(root))
             EXPECT_TRUE(QRegularExpression("^(anna\\.(ini|txt|zgn|fhl)|namen\\.txt|jeder\\d+\\.ini)(\\.lock)?$")
