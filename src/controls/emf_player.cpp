@@ -1,6 +1,7 @@
 // Enhanced metafile records played onto a GdiCanvas with the full mapping of
 // map modes, window, viewport and world transform.
 #include "controls/dib_reader.h"
+#include "controls/font_charset.h"
 #include "controls/metafile_players.h"
 #include "platform/text_codec.h"
 
@@ -95,6 +96,7 @@ GdiFont ReadFont(const Rec& rec)
     font.italic = r.U8(32) != 0;
     font.underline = r.U8(33) != 0;
     font.strikeOut = r.U8(34) != 0;
+    font.charset = r.U8(35);
     for (int i = 0; i < 32; ++i) {
         const quint16 c = r.U16(40 + 2 * i);
         if (c == 0)
@@ -118,7 +120,8 @@ void ExtTextOut(const Rec& rec, bool wide, GdiCanvas& canvas)
         for (quint32 i = 0; i < count; ++i)
             text.append(QChar(r.U16(offString + 2 * qsizetype(i))));
     } else {
-        text = DecodeCp1252(QByteArray(reinterpret_cast<const char*>(r.Data() + offString), count));
+        text = DecodeInCharset(QByteArray(reinterpret_cast<const char*>(r.Data() + offString), count),
+                               canvas.SelectedFont().charset);
     }
     std::vector<double> dx;
     const qsizetype step = (options & 0x2000) ? 8 : 4;   // ETO_PDY: pairs
@@ -129,6 +132,35 @@ void ExtTextOut(const Rec& rec, bool wide, GdiCanvas& canvas)
     if (options & 0x0002)
         opaque = rec.Box(56);
     canvas.TextOut(ref, text, dx, opaque);
+}
+
+using Blit = GdiCanvas::Blit;
+
+// A bit-block transfer record: where, what and how.
+std::optional<Blit> ReadBlit(quint32 type, const Rec& rec)
+{
+    const ByteReader& r = rec.r;
+    Blit b;
+    switch (type) {
+    case 76: case 77: case 114:   // BITBLT, STRETCHBLT, ALPHABLEND
+        b.dest = QRectF(rec.Point(24), rec.Size(32));
+        b.rop = type == 114 ? quint32(gdi::SrcCopy) : r.U32(40);
+        b.image = rec.Dib(84);
+        b.src = QRectF(rec.Point(44), type == 76 ? rec.Size(32) : rec.Size(100));
+        return b;
+    case 80: case 81: {   // SETDIBITSTODEVICE, STRETCHDIBITS
+        b.image = rec.Dib(48);
+        const QSizeF srcSize = rec.Size(40);
+        b.dest = QRectF(rec.Point(24), type == 81 ? rec.Size(72) : srcSize);
+        b.rop = type == 81 ? r.U32(68) : quint32(gdi::SrcCopy);
+        // Source y counts from the bottom row of the bitmap.
+        b.src = QRectF(rec.Point(32), srcSize);
+        b.src.moveTop(b.image.height() - b.src.top() - b.src.height());
+        return b;
+    }
+    default:
+        return std::nullopt;
+    }
 }
 
 void PlayRecord(quint32 type, const Rec& rec, GdiCanvas& canvas)
@@ -186,29 +218,12 @@ void PlayRecord(quint32 type, const Rec& rec, GdiCanvas& canvas)
         if (r.U32(8) == 0 && r.U32(12) == 5)
             canvas.ResetClip();
         break;
-    case 76: case 77: case 114: {   // BITBLT, STRETCHBLT, ALPHABLEND
-        const QRectF dest(rec.Point(24), rec.Size(32));
-        const quint32 rop = type == 114 ? quint32(gdi::SrcCopy) : r.U32(40);
-        const QImage image = rec.Dib(84);
-        if (image.isNull()) {
-            if (type == 76)
-                canvas.PatBlt(dest, rop);
-            break;
-        }
-        QSizeF srcSize = type == 76 ? rec.Size(32) : rec.Size(100);
-        canvas.DrawImage(dest, image, QRectF(rec.Point(44), srcSize), rop);
-        break;
-    }
-    case 80: case 81: {   // SETDIBITSTODEVICE, STRETCHDIBITS
-        const QImage image = rec.Dib(48);
-        if (image.isNull())
-            break;
-        const QSizeF srcSize = rec.Size(40);
-        const QRectF dest(rec.Point(24), type == 81 ? rec.Size(72) : srcSize);
-        // Source y counts from the bottom row of the bitmap.
-        QRectF src(rec.Point(32), srcSize);
-        src.moveTop(image.height() - src.top() - src.height());
-        canvas.DrawImage(dest, image, src, type == 81 ? r.U32(68) : quint32(gdi::SrcCopy));
+    case 76: case 77: case 114: case 80: case 81: {
+        const auto blit = ReadBlit(type, rec);
+        if (blit && !blit->image.isNull())
+            canvas.DrawImage(blit->dest, blit->image, blit->src, blit->rop);
+        else if (blit && type == 76)
+            canvas.PatBlt(blit->dest, blit->rop);
         break;
     }
     case 82: canvas.PutObject(r.U32(8), ReadFont(rec)); break;
@@ -242,8 +257,18 @@ std::optional<MetafileInfo> ReadEmfInfo(const ByteReader& file)
     MetafileInfo info;
     const double devX = file.I32(72), devY = file.I32(76), mmX = file.I32(80), mmY = file.I32(84);
     if (devX > 0 && devY > 0 && mmX > 0 && mmY > 0) {
-        info.pxPerMmX = devX / mmX;
-        info.pxPerMmY = devY / mmY;
+        // The millimetre size is rounded; a header of 108 bytes or more also
+        // holds it in micrometres, used when it agrees (within a millimetre).
+        double exactX = mmX, exactY = mmY;
+        if (file.U32(4) >= 108 && file.Has(0, 108)) {
+            const double umX = file.I32(100) / 1000.0, umY = file.I32(104) / 1000.0;
+            if (umX > 0 && umY > 0 && std::abs(umX - mmX) <= 1 && std::abs(umY - mmY) <= 1) {
+                exactX = umX;
+                exactY = umY;
+            }
+        }
+        info.pxPerMmX = devX / exactX;
+        info.pxPerMmY = devY / exactY;
     }
     info.objectSlots = file.U16(56);
     const Rec head{file};
@@ -273,7 +298,19 @@ void PlayEmf(const ByteReader& file, const MetafileInfo& info, GdiCanvas& canvas
         const quint32 type = file.U32(pos), size = file.U32(pos + 4);
         if (type == 14 || size < 8 || size % 4 != 0 || qint64(size) > file.Size() - pos)
             return;
-        PlayRecord(type, Rec{file.Sub(pos, size)}, canvas);
+        const Rec rec{file.Sub(pos, size)};
         pos += size;
+        // A mask and the picture after it may be one bitmap with alpha.
+        if (const auto blit = ReadBlit(type, rec); blit && GdiCanvas::StartsMaskPair(*blit) && file.Has(pos, 8)) {
+            const quint32 nextType = file.U32(pos), nextSize = file.U32(pos + 4);
+            if (nextSize >= 8 && qint64(nextSize) <= file.Size() - pos) {
+                const auto next = ReadBlit(nextType, Rec{file.Sub(pos, nextSize)});
+                if (next && canvas.DrawMaskPair(*blit, *next)) {
+                    pos += nextSize;
+                    continue;
+                }
+            }
+        }
+        PlayRecord(type, rec, canvas);
     }
 }

@@ -11,6 +11,14 @@ namespace {
 constexpr int kMaxObjects = 65536;
 constexpr int kMaxSavedStates = 1024;
 constexpr double kMaxFontPixels = 2048;
+
+// The result byte of a ternary raster operation: its truth table over
+// pattern, source and destination (0xAA is the destination unchanged).
+constexpr int kRopNop = 0xAA;
+int RopByte(quint32 rop)
+{
+    return int((rop >> 16) & 0xFF);
+}
 constexpr double kMaxPenPixels = 2048;
 
 bool Usable(const QTransform& t)
@@ -580,6 +588,15 @@ QFont GdiCanvas::DeviceFont(double* heightPx) const
     }
     h = std::clamp(h, 1.0, std::min(kMaxFontPixels, TargetSpan()));
     font.setPixelSize(std::max(1, qRound(h)));
+    if (s_.font.width != 0) {
+        // The width field asks for an average character width: condensed or
+        // expanded letters, by stretching the font to it.
+        const double scaleX = std::hypot(t.m11(), t.m12());
+        const double wanted = std::abs(s_.font.width) * scaleX;
+        const double natural = QFontMetricsF(font).averageCharWidth();
+        if (natural > 0 && std::isfinite(wanted) && wanted > 0)
+            font.setStretch(std::clamp(qRound(100 * wanted / natural), 1, 4000));
+    }
     *heightPx = h;
     return font;
 }
@@ -635,14 +652,15 @@ void GdiCanvas::TextOut(QPointF p, const QString& text, const std::vector<double
         painter_.fillRect(QRectF(x0, y0 - fm.ascent(), width, fm.height()), s_.bkColor);
     painter_.setFont(font);
     painter_.setPen(s_.textColor);
-    if (dx.empty()) {
-        painter_.drawText(QPointF(x0, y0), text);
+    // The whole string in one call, so scripts that join their letters join
+    // them; given advances scale it to their total width.
+    const double natural = fm.horizontalAdvance(text);
+    if (!dx.empty() && natural > 0 && width > 0) {
+        painter_.translate(x0, 0);
+        painter_.scale(width / natural, 1);
+        painter_.drawText(QPointF(0, y0), text);
     } else {
-        double x = x0;
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            painter_.drawText(QPointF(x, y0), QString(text.at(i)));
-            x += adv[size_t(i)];
-        }
+        painter_.drawText(QPointF(x0, y0), text);
     }
     painter_.restore();
 
@@ -661,6 +679,8 @@ void GdiCanvas::DrawImage(const QRectF& dest, const QImage& image, const QRectF&
     const QTransform t = place * LogicalToTarget();
     if (!Usable(t))
         return;
+    if (RopByte(rop) == kRopNop)
+        return;   // the destination stays as it is
     QImage img = image;
     QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
     switch (rop) {
@@ -683,20 +703,76 @@ void GdiCanvas::PatBlt(const QRectF& dest, quint32 rop)
     if (!Usable(t) || pathOpen_)
         return;
     const QPainterPath area = t.map(RectPath(dest.normalized()));
-    switch (rop) {
-    case gdi::Blackness: painter_.fillPath(area, Qt::black); break;
-    case gdi::Whiteness: painter_.fillPath(area, Qt::white); break;
-    case gdi::DstInvert:
+    // The operation by its result byte (which of pattern and destination it
+    // uses); a transfer without a source has only these two.
+    const auto withBrush = [&](QPainter::CompositionMode mode) {
+        if (s_.brush.style == 1)
+            return;
+        painter_.save();
+        painter_.setCompositionMode(mode);
+        painter_.fillPath(area, DeviceBrush());
+        painter_.restore();
+    };
+    switch (RopByte(rop)) {
+    case kRopNop: break;   // D: the destination stays as it is
+    case 0x00: painter_.fillPath(area, Qt::black); break;
+    case 0xFF: painter_.fillPath(area, Qt::white); break;
+    case 0x55:
         painter_.save();
         painter_.setCompositionMode(QPainter::RasterOp_NotDestination);
         painter_.fillPath(area, Qt::black);
         painter_.restore();
         break;
-    default:
-        if (s_.brush.style != 1)
-            painter_.fillPath(area, DeviceBrush());
-        break;
+    case 0x5A: withBrush(QPainter::RasterOp_SourceXorDestination); break;   // PATINVERT
+    case 0xA0: withBrush(QPainter::RasterOp_SourceAndDestination); break;   // P AND D
+    case 0xFA: withBrush(QPainter::RasterOp_SourceOrDestination); break;    // P OR D
+    default: withBrush(QPainter::CompositionMode_SourceOver); break;       // PATCOPY and the rest
     }
+}
+
+bool GdiCanvas::StartsMaskPair(const Blit& mask)
+{
+    return !mask.image.isNull() && RopByte(mask.rop) == RopByte(gdi::SrcAnd);
+}
+
+bool GdiCanvas::DrawMaskPair(const Blit& mask, const Blit& picture)
+{
+    const int rop = RopByte(picture.rop);
+    if (!StartsMaskPair(mask) || picture.image.isNull() || picture.dest != mask.dest ||
+        (rop != RopByte(gdi::SrcPaint) && rop != RopByte(gdi::SrcInvert)))
+        return false;
+    const auto part = [](const Blit& b) {
+        const QRect r = b.src.normalized().toAlignedRect().intersected(b.image.rect());
+        return r.isEmpty() ? QImage() : b.image.copy(r);
+    };
+    const QImage m = part(mask), p = part(picture);
+    if (m.isNull() || p.isNull())
+        return false;
+    const QImage combined = CombineMaskPair(m, p);
+    DrawImage(mask.dest, combined, QRectF(combined.rect()), gdi::SrcCopy);
+    return true;
+}
+
+QImage GdiCanvas::CombineMaskPair(const QImage& maskImage, const QImage& picture)
+{
+    // Over the destination D the pair gives D * m + p for a mask value m (1:
+    // white, clear) and the picture's value p: a picture with alpha 1 - m
+    // whose premultiplied colour is p.
+    const QImage mask = maskImage.convertToFormat(QImage::Format_RGB32)
+                            .scaled(picture.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+    QImage out(image.size(), QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < out.height(); ++y) {
+        const auto* m = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        const auto* p = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        auto* o = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            const int alpha = 255 - qGray(m[x]);
+            o[x] = qRgba(std::min(qRed(p[x]), alpha), std::min(qGreen(p[x]), alpha), std::min(qBlue(p[x]), alpha),
+                         alpha);
+        }
+    }
+    return out;
 }
 
 // ---- paths --------------------------------------------------------------------

@@ -35,6 +35,7 @@ struct GdiFont {
     double escapement = 0;  // tenths of a degree
     int weight = 400;
     bool italic = false, underline = false, strikeOut = false;
+    int charset = 1;      // the character set of one-byte text (DEFAULT_CHARSET)
     QString face;
 };
 // An entry of the object table; monostate for objects this player ignores
@@ -123,9 +124,26 @@ public:
     void TextOut(QPointF p, const QString& text, const std::vector<double>& dx = {},
                  const std::optional<QRectF>& opaqueRect = {});
     // Draws src (sub-rectangle srcRect of image) into the logical rectangle
-    // dest (sizes may be negative: mirrored) with a raster operation.
+    // dest (sizes may be negative: mirrored) with a raster operation; an
+    // image with alpha drawn with SrcCopy is blended over what is there.
     void DrawImage(const QRectF& dest, const QImage& image, const QRectF& srcRect, quint32 rop);
     void PatBlt(const QRectF& dest, quint32 rop);
+    // A bit-block transfer as records give it: the image is null when the
+    // record carries no bitmap; src is the part of the image it takes.
+    struct Blit {
+        QRectF dest;
+        QImage image;
+        QRectF src;
+        quint32 rop = gdi::SrcCopy;
+    };
+    // Exporters write a picture with graded transparency as two bitmaps over
+    // one rectangle: a mask (white where the picture is clear) with SrcAnd,
+    // then the picture, black where clear, with SrcPaint or SrcInvert.
+    static bool StartsMaskPair(const Blit& mask);
+    // Draws such a pair as one bitmap with alpha (the mask's darkness); false,
+    // drawing nothing, when the two are no such pair.
+    bool DrawMaskPair(const Blit& mask, const Blit& picture);
+    static QImage CombineMaskPair(const QImage& mask, const QImage& image);
 
     // Paths.
     void BeginPath();
@@ -138,6 +156,7 @@ public:
     void SelectClipPath(int mode);
 
     QPointF CurrentPosition() const { return s_.position; }
+    const GdiFont& SelectedFont() const { return s_.font; }
 
 private:
     struct State {

@@ -131,19 +131,20 @@ QByteArray MetafileWriter::BrushParams(QColor color) const
     return o.b;
 }
 
-QByteArray MetafileWriter::FontParams(const QString& face, int height, bool bold, bool italic) const
+QByteArray MetafileWriter::FontParams(const QString& face, int height, bool bold, bool italic, int width,
+                                      int charset) const
 {
     Out o;
     const int weight = bold ? 700 : 400;
     if (format_ == MetafileFormat::Wmf) {
-        o.i16(-height).i16(0).i16(0).i16(0).i16(weight);
-        o.u8(italic ? 1 : 0).u8(0).u8(0).u8(0).u8(0).u8(0).u8(4).u8(0);
+        o.i16(-height).i16(width).i16(0).i16(0).i16(weight);
+        o.u8(italic ? 1 : 0).u8(0).u8(0).u8(quint8(charset)).u8(0).u8(0).u8(4).u8(0);
         QByteArray name = EncodeCp1252(face).left(31);
         name.append(QByteArray(32 - name.size(), '\0'));
         o.bytes(name);
     } else {
-        o.i32(-height).i32(0).i32(0).i32(0).i32(weight);
-        o.u8(italic ? 1 : 0).u8(0).u8(0).u8(0).u8(0).u8(0).u8(4).u8(0);
+        o.i32(-height).i32(width).i32(0).i32(0).i32(weight);
+        o.u8(italic ? 1 : 0).u8(0).u8(0).u8(quint8(charset)).u8(0).u8(0).u8(4).u8(0);
         const QString name = face.left(31);
         for (int i = 0; i < 32; ++i)
             o.u16(i < name.size() ? name.at(i).unicode() : 0);
@@ -246,9 +247,9 @@ void MetafileWriter::SetNoPen() { Replace(PenSlot, {}, true); }
 void MetafileWriter::SetBrush(QColor color) { Replace(BrushSlot, BrushParams(color), false); }
 void MetafileWriter::SetNoBrush() { Replace(BrushSlot, {}, true); }
 
-void MetafileWriter::SetFont(const QString& face, int height, bool bold, bool italic)
+void MetafileWriter::SetFont(const QString& face, int height, bool bold, bool italic, int width, int charset)
 {
-    Replace(FontSlot, FontParams(face, height, bold, italic), false);
+    Replace(FontSlot, FontParams(face, height, bold, italic, width, charset), false);
 }
 
 void MetafileWriter::SetTextColor(QColor color)
@@ -356,7 +357,62 @@ void MetafileWriter::Text(QPoint p, const QString& text, Qt::Alignment align)
     EmfRecord(84, o.b);
 }
 
-void MetafileWriter::Image(const QRect& dest, const QImage& image)
+void MetafileWriter::TextWithAdvances(QPoint p, const QString& text, const QList<int>& advances)
+{
+    if (format_ != MetafileFormat::Emf)
+        return;
+    EmfRecord(22, Out().u32(0).b);
+    const QString s = text.left(32000);
+    const quint32 stringBytes = quint32((s.size() * 2 + 3) & ~3);
+    Out o;
+    o.i32(0).i32(0).i32(width_).i32(height_);
+    o.u32(1).u32(0).u32(0);
+    o.i32(p.x()).i32(p.y()).u32(quint32(s.size())).u32(76).u32(0);
+    o.i32(0).i32(0).i32(-1).i32(-1).u32(76 + stringBytes);
+    for (QChar c : s)
+        o.u16(c.unicode());
+    o.zeros(int(stringBytes) - int(s.size()) * 2);
+    for (qsizetype i = 0; i < s.size(); ++i)
+        o.i32(i < advances.size() ? advances[i] : 0);
+    EmfRecord(84, o.b);
+}
+
+void MetafileWriter::TextBytes(QPoint p, const QByteArray& bytes)
+{
+    if (format_ != MetafileFormat::Wmf)
+        return;
+    WmfRecord(0x012E, Out().u16(0).b);
+    Out o;
+    o.i16(int(bytes.size())).bytes(bytes);
+    if (bytes.size() % 2)
+        o.u8(0);
+    o.i16(p.y()).i16(p.x());
+    WmfRecord(0x0521, o.b);
+}
+
+void MetafileWriter::PatBlt(const QRect& dest, quint32 rop)
+{
+    if (format_ == MetafileFormat::Wmf) {
+        WmfRecord(0x061D, Out().u32(rop).i16(dest.height()).i16(dest.width()).i16(dest.y()).i16(dest.x()).b);
+        return;
+    }
+    Out o;
+    o.i32(dest.left()).i32(dest.top()).i32(dest.right()).i32(dest.bottom());
+    o.i32(dest.x()).i32(dest.y()).i32(dest.width()).i32(dest.height()).u32(rop);
+    o.i32(0).i32(0);                                          // source origin
+    o.u32(0x3F800000).u32(0).u32(0).u32(0x3F800000).u32(0).u32(0);   // identity source transform
+    o.u32(0).u32(0).u32(0).u32(0).u32(0).u32(0);              // colour, usage, no bitmap
+    EmfRecord(76, o.b);
+}
+
+void MetafileWriter::SetReference(QSize pixels, QSize millimetres, QSize micrometres)
+{
+    refPixels_ = pixels;
+    refMm_ = millimetres;
+    refUm_ = micrometres;
+}
+
+void MetafileWriter::Image(const QRect& dest, const QImage& image, quint32 rop)
 {
     if (image.isNull())
         return;
@@ -364,7 +420,7 @@ void MetafileWriter::Image(const QRect& dest, const QImage& image)
     const int w = image.width(), h = image.height();
     if (format_ == MetafileFormat::Wmf) {
         Out o;
-        o.u32(0x00CC0020).u16(0).i16(h).i16(w).i16(0).i16(0)
+        o.u32(rop).u16(0).i16(h).i16(w).i16(0).i16(0)
             .i16(dest.height()).i16(dest.width()).i16(dest.y()).i16(dest.x()).bytes(header).bytes(bits);
         WmfRecord(0x0F43, o.b);
         return;
@@ -373,7 +429,7 @@ void MetafileWriter::Image(const QRect& dest, const QImage& image)
     o.i32(dest.left()).i32(dest.top()).i32(dest.right()).i32(dest.bottom());
     o.i32(dest.x()).i32(dest.y()).i32(0).i32(0).i32(w).i32(h);
     o.u32(80).u32(quint32(header.size())).u32(quint32(80 + header.size())).u32(quint32(bits.size()));
-    o.u32(0).u32(0x00CC0020).i32(dest.width()).i32(dest.height());
+    o.u32(0).u32(rop).i32(dest.width()).i32(dest.height());
     o.bytes(header).bytes(bits);
     EmfRecord(81, o.b);
 }
@@ -402,7 +458,7 @@ QByteArray MetafileWriter::End()
     h.u32(0x464D4520).u32(0x10000);
     h.u32(quint32(108 + records_.size())).u32(quint32(recordCount_ + 1));
     h.u16(4).u16(0).u32(0).u32(0).u32(0);
-    h.i32(960).i32(960).i32(254).i32(254);                    // 96 pixels per inch
-    h.u32(0).u32(0).u32(0).i32(254000).i32(254000);
+    h.i32(refPixels_.width()).i32(refPixels_.height()).i32(refMm_.width()).i32(refMm_.height());
+    h.u32(0).u32(0).u32(0).i32(refUm_.width()).i32(refUm_.height());
     return h.b + records_;
 }

@@ -34,8 +34,10 @@ public:
     void SetNoPen();
     void SetBrush(QColor color);
     void SetNoBrush();
-    // height: character height in logical units.
-    void SetFont(const QString& face, int height, bool bold = false, bool italic = false);
+    // height: character height in logical units; width: average character
+    // width (0: the font's own); charset: the character set field.
+    void SetFont(const QString& face, int height, bool bold = false, bool italic = false, int width = 0,
+                 int charset = 0);
     void SetTextColor(QColor color);
 
     void Polygon(const QList<QPoint>& points);
@@ -52,8 +54,18 @@ public:
     // Text with its reference point at p; horizontal AlignLeft, AlignHCenter
     // or AlignRight, vertical AlignTop, AlignBaseline or AlignBottom.
     void Text(QPoint p, const QString& text, Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop);
-    // A bitmap stretched into dest (stored as a 32-bit DIB).
-    void Image(const QRect& dest, const QImage& image);
+    // EMF: text with the advance of every character (logical units).
+    void TextWithAdvances(QPoint p, const QString& text, const QList<int>& advances);
+    // WMF: one-byte text as stored, read in the font's character set.
+    void TextBytes(QPoint p, const QByteArray& bytes);
+    // A bitmap stretched into dest (stored as a 32-bit DIB) with a raster
+    // operation.
+    void Image(const QRect& dest, const QImage& image, quint32 rop = 0x00CC0020);
+    // A bit-block transfer without a bitmap (pattern and destination only).
+    void PatBlt(const QRect& dest, quint32 rop);
+    // EMF: the reference device the header names (pixels, millimetres and
+    // micrometres); default 960 x 960 pixels on 254 mm.
+    void SetReference(QSize pixels, QSize millimetres, QSize micrometres);
 
     // The finished file.
     QByteArray End();
@@ -65,7 +77,7 @@ private:
     void Replace(Slot slot, const QByteArray& create, bool none);
     QByteArray PenParams(QColor color, int width) const;
     QByteArray BrushParams(QColor color) const;
-    QByteArray FontParams(const QString& face, int height, bool bold, bool italic) const;
+    QByteArray FontParams(const QString& face, int height, bool bold, bool italic, int width, int charset) const;
     void PolyRecord(int emfType, int emfType16, quint16 wmfFunction, const QList<QPoint>& points);
     void BoxRecord(int emfType, quint16 wmfFunction, const QRect& r, const QByteArray& extraEmf,
                    const QByteArray& extraWmfFront);
@@ -76,5 +88,6 @@ private:
     int recordCount_ = 0;
     quint32 maxRecordWords_ = 0;
     int slotOf_[3] = {-1, -1, -1};      // WMF object slot per kind
+    QSize refPixels_{960, 960}, refMm_{254, 254}, refUm_{254000, 254000};
     bool slotUsed_[4] = {};
 };

@@ -1,6 +1,7 @@
 // Windows metafile records (16-bit coordinates) played onto a GdiCanvas. The
 // window set by the records is mapped onto the picture frame.
 #include "controls/dib_reader.h"
+#include "controls/font_charset.h"
 #include "controls/metafile_players.h"
 #include "platform/text_codec.h"
 
@@ -86,6 +87,7 @@ GdiFont ReadFont(const Params& p)
     font.italic = p.r.U8(b) != 0;
     font.underline = p.r.U8(b + 1) != 0;
     font.strikeOut = p.r.U8(b + 2) != 0;
+    font.charset = p.r.U8(b + 3);
     QByteArray face;
     for (qsizetype i = b + 8; i < b + 8 + 32 && p.r.Has(i, 1) && p.r.U8(i) != 0; ++i)
         face.append(char(p.r.U8(i)));
@@ -93,12 +95,14 @@ GdiFont ReadFont(const Params& p)
     return font;
 }
 
-QString ReadString(const Params& p, qsizetype offset, int count)
+// One-byte text in the character set of the selected font.
+QString ReadString(const Params& p, qsizetype offset, int count, const GdiCanvas& canvas)
 {
     if (count <= 0)
         return {};
     const ByteReader s = p.r.Sub(offset, count);
-    return DecodeCp1252(QByteArray(reinterpret_cast<const char*>(s.Data()), s.Size()));
+    return DecodeInCharset(QByteArray(reinterpret_cast<const char*>(s.Data()), s.Size()),
+                           canvas.SelectedFont().charset);
 }
 
 void ExtTextOut(const Params& p, GdiCanvas& canvas)
@@ -117,7 +121,7 @@ void ExtTextOut(const Params& p, GdiCanvas& canvas)
     }
     if (count < 0)
         return;
-    const QString text = ReadString(p, at, count);
+    const QString text = ReadString(p, at, count, canvas);
     std::vector<double> dx;
     const qsizetype dxAt = at + ((count + 1) & ~1);
     if (p.r.Has(dxAt, qsizetype(count) * 2))
@@ -126,19 +130,47 @@ void ExtTextOut(const Params& p, GdiCanvas& canvas)
     canvas.TextOut(ref, text, dx, opaque);
 }
 
+using Blit = GdiCanvas::Blit;
+
 // A bit-block record with an embedded DIB starting at word dibWord.
-void BlitDib(const Params& p, int dibWord, const QRectF& dest, QRectF src, quint32 rop, GdiCanvas& canvas,
-             bool yFromBottom)
+Blit ReadDib(const Params& p, int dibWord, const QRectF& dest, QRectF src, quint32 rop, bool yFromBottom)
 {
-    const QImage image = DecodePackedDib(p.r.Sub(p.Offset(dibWord), -1));
-    if (image.isNull())
-        return;
-    if (src.width() == 0 || src.height() == 0)
-        src = QRectF(image.rect());
+    Blit b{dest, DecodePackedDib(p.r.Sub(p.Offset(dibWord), -1)), src, rop};
+    if (b.image.isNull())
+        return b;
+    if (b.src.width() == 0 || b.src.height() == 0)
+        b.src = QRectF(b.image.rect());
     if (yFromBottom)
-        src.moveTop(image.height() - src.top() - src.height());
-    canvas.DrawImage(dest, image, src, rop);
+        b.src.moveTop(b.image.height() - b.src.top() - b.src.height());
+    return b;
 }
+
+// The bit-block transfer records; the image is null when there is no bitmap.
+std::optional<Blit> ReadBlit(quint16 fn, const Params& p, quint32 words)
+{
+    const bool hasBitmap = words != quint32(fn >> 8) + 3;
+    switch (fn) {
+    case 0x0B41:   // DIBSTRETCHBLT
+        if (!hasBitmap)
+            return Blit{QRectF(p.I(10), p.I(9), p.I(8), p.I(7)), {}, {}, p.U32(0)};
+        return ReadDib(p, 10, QRectF(p.I(9), p.I(8), p.I(7), p.I(6)), QRectF(p.I(5), p.I(4), p.I(3), p.I(2)),
+                       p.U32(0), false);
+    case 0x0940:   // DIBBITBLT
+        if (!hasBitmap)
+            return Blit{QRectF(p.I(8), p.I(7), p.I(6), p.I(5)), {}, {}, p.U32(0)};
+        return ReadDib(p, 8, QRectF(p.I(7), p.I(6), p.I(5), p.I(4)), QRectF(p.I(3), p.I(2), p.I(5), p.I(4)),
+                       p.U32(0), false);
+    case 0x0F43:   // STRETCHDIB
+        return ReadDib(p, 11, QRectF(p.I(10), p.I(9), p.I(8), p.I(7)), QRectF(p.I(6), p.I(5), p.I(4), p.I(3)),
+                       p.U32(0), true);
+    case 0x0D33:   // SETDIBTODEV
+        return ReadDib(p, 9, QRectF(p.I(8), p.I(7), p.I(6), p.I(5)), QRectF(p.I(4), p.I(3), p.I(6), p.I(5)),
+                       gdi::SrcCopy, true);
+    default:
+        return std::nullopt;
+    }
+}
+
 
 void PlayRecord(quint16 fn, const Params& p, quint32 words, GdiCanvas& canvas)
 {
@@ -193,7 +225,7 @@ void PlayRecord(quint16 fn, const Params& p, quint32 words, GdiCanvas& canvas)
     case 0x0521: {
         const int count = p.I(0);
         const int words16 = (std::max(count, 0) + 1) / 2;
-        canvas.TextOut(p.Point(1 + words16), ReadString(p, p.Offset(1), count));
+        canvas.TextOut(p.Point(1 + words16), ReadString(p, p.Offset(1), count, canvas));
         break;
     }
     case 0x0A32: ExtTextOut(p, canvas); break;
@@ -213,34 +245,14 @@ void PlayRecord(quint16 fn, const Params& p, quint32 words, GdiCanvas& canvas)
         canvas.PatBlt(dest, p.U32(0));
         break;
     }
-    case 0x0B41: {   // DIBSTRETCHBLT
-        const bool hasBitmap = words != quint32(fn >> 8) + 3;
-        if (!hasBitmap) {
-            canvas.PatBlt(QRectF(p.I(10), p.I(9), p.I(8), p.I(7)), p.U32(0));
-            break;
-        }
-        BlitDib(p, 10, QRectF(p.I(9), p.I(8), p.I(7), p.I(6)), QRectF(p.I(5), p.I(4), p.I(3), p.I(2)),
-                p.U32(0), canvas, false);
+    case 0x0B41: case 0x0940: case 0x0F43: case 0x0D33: {
+        const auto blit = ReadBlit(fn, p, words);
+        if (blit && !blit->image.isNull())
+            canvas.DrawImage(blit->dest, blit->image, blit->src, blit->rop);
+        else if (blit && (fn == 0x0B41 || fn == 0x0940))
+            canvas.PatBlt(blit->dest, blit->rop);   // a transfer without a bitmap
         break;
     }
-    case 0x0940: {   // DIBBITBLT
-        const bool hasBitmap = words != quint32(fn >> 8) + 3;
-        if (!hasBitmap) {
-            canvas.PatBlt(QRectF(p.I(8), p.I(7), p.I(6), p.I(5)), p.U32(0));
-            break;
-        }
-        const QRectF dest(p.I(7), p.I(6), p.I(5), p.I(4));
-        BlitDib(p, 8, dest, QRectF(p.I(3), p.I(2), p.I(5), p.I(4)), p.U32(0), canvas, false);
-        break;
-    }
-    case 0x0F43:     // STRETCHDIB
-        BlitDib(p, 11, QRectF(p.I(10), p.I(9), p.I(8), p.I(7)), QRectF(p.I(6), p.I(5), p.I(4), p.I(3)),
-                p.U32(0), canvas, true);
-        break;
-    case 0x0D33:     // SETDIBTODEV
-        BlitDib(p, 9, QRectF(p.I(8), p.I(7), p.I(6), p.I(5)), QRectF(p.I(4), p.I(3), p.I(6), p.I(5)),
-                gdi::SrcCopy, canvas, true);
-        break;
     default: break;   // palettes, escapes, flood fills and the rest: skipped
     }
 }
@@ -287,8 +299,26 @@ void PlayWmf(const ByteReader& file, const MetafileInfo& info, GdiCanvas& canvas
     canvas.SetObjectSlots(info.objectSlots);
     canvas.SetWindowOrg(info.frame.topLeft());
     canvas.SetWindowExt(info.frame.size());
+    // A mask waits for the record after it: with the picture it may be one
+    // bitmap with alpha.
+    std::optional<Blit> mask;
+    const auto flush = [&] {
+        if (mask)
+            canvas.DrawImage(mask->dest, mask->image, mask->src, mask->rop);
+        mask.reset();
+    };
     ForEachRecord(file, [&](quint16 fn, const Params& p, quint32 words) {
-        PlayRecord(fn, p, words, canvas);
+        const auto blit = ReadBlit(fn, p, words);
+        if (mask && blit && canvas.DrawMaskPair(*mask, *blit)) {
+            mask.reset();
+            return true;
+        }
+        flush();
+        if (blit && GdiCanvas::StartsMaskPair(*blit))
+            mask = blit;
+        else
+            PlayRecord(fn, p, words, canvas);
         return true;
     });
+    flush();
 }
