@@ -48,6 +48,9 @@ QString ExerciseSection(ExerciseKind kind);
 // The exercise a command-line name stands for (number or word, case does not
 // matter); None for any other name.
 ExerciseKind ExerciseByName(const QString& name);
+// The start options a name asks for: "2a" (or "aufdeck") is exercise 2 in
+// uncovering mode; every other name gives the plain start.
+ExerciseStartOptions ExerciseOptionsByName(const QString& name);
 // The names for the help text, one line each (available exercises only).
 QString ExerciseNamesHelp();
 

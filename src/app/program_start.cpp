@@ -115,7 +115,7 @@ int ProgramRun::Exec(QApplication& app)
         window.Begin();
         if (SelectNamedPupil(window, commandLine_.pupil)) {
             background_->StartTimer();
-            RunExercise(ExerciseByName(commandLine_.exercise));
+            RunExercise(ExerciseByName(commandLine_.exercise), ExerciseOptionsByName(commandLine_.exercise));
         } else {
             code = 2;
         }

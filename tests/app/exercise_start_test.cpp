@@ -80,3 +80,14 @@ TEST(ExerciseStart, FirstStartClearsTheResultsOfEarlierRuns)
     EXPECT_TRUE(QFile::exists(rtf));
     Program().firstStart = true;
 }
+
+TEST(ExerciseStart, UncoveringModeByName)
+{
+    for (const char* name : {"2a", "AUFDECK"}) {
+        EXPECT_EQ(ExerciseByName(name), ExerciseKind::WelchesWortStimmt) << name;
+        EXPECT_TRUE(ExerciseOptionsByName(name).uncover) << name;
+    }
+    EXPECT_FALSE(ExerciseOptionsByName("2").uncover);
+    EXPECT_TRUE(ExerciseAvailable(ExerciseKind::WelchesWortStimmt));
+    EXPECT_TRUE(ExerciseNamesHelp().contains("2a, aufdeck"));
+}
