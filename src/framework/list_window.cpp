@@ -411,7 +411,7 @@ void T_urahnlrb1::WriteResults(ResultsMoment moment)
         moment != ResultsMoment::ListChange || shared.summaryDue ? SettingsSummary() : QString();
     const ResultsContext context = CurrentResultsContext(listFile);
     WriteProtocol(section, summary, answers, context);
-    WriteCertificateData(section, answers, context);
+    WriteFurtherResults(moment, answers, context);
     SaveErrorList(errorList.get(), CurrentProfilePath());
     if (!summary.isEmpty())
         shared.summaryDue = false;
@@ -420,6 +420,11 @@ void T_urahnlrb1::WriteResults(ResultsMoment moment)
     if (moment == ResultsMoment::Settings)
         AddListMarker();
     ShowButton(kLearnCards, errorList && !errorList->IsEmpty());
+}
+
+void T_urahnlrb1::WriteFurtherResults(ResultsMoment, const AnswerLists& answers, const ResultsContext& context)
+{
+    WriteCertificateData(section, answers, context);
 }
 
 void T_urahnlrb1::SetSummaryDue()

@@ -25,6 +25,8 @@
 
 #include <QHash>
 
+struct AnswerLists;
+struct ResultsContext;
 class QCheckBox;
 class QLabel;
 class TNumberBox;
@@ -130,6 +132,10 @@ protected:
     // Hook: the settings summary written as the header line of a protocol
     // block (exercise 1: "Textkontrolle: ..."); empty for none.
     virtual QString SettingsSummary() const { return QString(); }
+    // Hook: what is written after the protocol block from the same answers
+    // and context; the default writes the certificate data (exercise 2 in
+    // uncovering mode writes its result summary at the end instead).
+    virtual void WriteFurtherResults(ResultsMoment moment, const AnswerLists& answers, const ResultsContext& context);
     // Makes the settings summary due in the next block a list change writes
     // (exercise 1: when its window opens and after its settings dialog).
     static void SetSummaryDue();

@@ -45,12 +45,14 @@ void MessageAnimator::ResetColours(const ColourPair& settings)
 {
     settings_ = settings;
     pair_ = settings;
+    pairField_ = 0;
 }
 
 QString MessageAnimator::Prepare(int field, const QString& text, bool highlighted, int textausrichtung)
 {
     pair_ = highlighted ? HighlightedPair(settings_) : settings_;
     field_ = field;
+    pairField_ = field;
     return highlighted ? PadHighlighted(text, textausrichtung) : text;
 }
 

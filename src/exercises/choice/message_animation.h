@@ -57,9 +57,12 @@ public:
 
     // At every new task: the pair from the settings.
     void ResetColours(const ColourPair& settings);
-    // The pair the word fields are drawn in now (swapped after a highlighted
-    // message until the next task).
+    // The pair of the field that showed the last message (swapped after a
+    // highlighted one until the next task), and that field (0: none); every
+    // other field is drawn in the pair of the settings.
     const ColourPair& Colours() const { return pair_; }
+    int ColourField() const { return pairField_; }
+    const ColourPair& ColoursOf(int field) const { return field == pairField_ ? pair_ : settings_; }
     // The text shown while a message runs, and on which field (0: none).
     const QString& Shown() const { return shown_; }
     int Field() const { return field_; }
@@ -79,4 +82,5 @@ private:
     ColourPair pair_;
     QString shown_;
     int field_ = 0;
+    int pairField_ = 0;
 };

@@ -438,7 +438,7 @@ QString Tprog2::ReferenceOf(int field) const
 void Tprog2::DrawWordField(tdrbutton& b, QPainter& painter)
 {
     const ExerciseSettingsRecord& s = ExerciseSettings();
-    const ColourPair& pair = animator_.Colours();
+    const ColourPair& pair = animator_.ColoursOf(b.Number());
     QString style = kWordStyle;
     style[0] = pair.background;
     style[6] = AlignmentCode(s.textausrichtung);
@@ -458,6 +458,21 @@ void Tprog2::DrawWordField(tdrbutton& b, QPainter& painter)
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(b.rect().adjusted(w / 2 + 2, w / 2 + 2, -(w + 1) / 2 - 2, -(w + 1) / 2 - 2));
     }
+    NotePainted(field);
+}
+
+void Tprog2::NotePainted(int number)
+{
+    if (firstDrawn_ || !ready_)
+        return;
+    painted_ |= 1u << (number - kPicture);
+    unsigned all = 1u;
+    for (int i = 0; i < FieldCount(); ++i)
+        all |= 1u << (i + 1);
+    if ((painted_ & all) == all) {
+        firstDrawn_ = true;
+        Q_EMIT firstTaskDrawn();
+    }
 }
 
 void Tprog2::DrawPictureField(tdrbutton& b, QPainter& painter)
@@ -470,6 +485,7 @@ void Tprog2::DrawPictureField(tdrbutton& b, QPainter& painter)
         painter.setPen(QPen(kSelectionColour, w));
         painter.drawRect(b.rect().adjusted(w / 2, w / 2, -(w + 1) / 2, -(w + 1) / 2));
     }
+    NotePainted(kPicture);
 }
 
 void Tprog2::DrawEndButton(tdrbutton& b, QPainter& painter)

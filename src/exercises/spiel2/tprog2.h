@@ -88,6 +88,9 @@ public:
 Q_SIGNALS:
     // A message was typed or shown on a word field (its full text).
     void messageShown(const QString& text);
+    // The first task is fully drawn: the picture field and every visible
+    // word field have been painted once.
+    void firstTaskDrawn();
 
 protected:
     void Prepare() override;
@@ -123,6 +126,7 @@ private:
     void SetSelected(int field);
     int FrameWidth() const;
     QString ReferenceOf(int field) const;
+    void NotePainted(int number);
 
     // Answering (tprog2_answer.cpp).
     void AnswerChoice(int field);
@@ -153,7 +157,7 @@ private:
     void StopUncoverTimer();
 
     // Results (tprog2_results.cpp).
-    void RecordAnswers();
+    void WriteFurtherResults(ResultsMoment moment, const AnswerLists& answers, const ResultsContext& context) override;
     void ApplyNewSettings(int oldMitSound, int oldPieces, int oldManual);
 
     const bool uncover_;
@@ -192,4 +196,6 @@ private:
     QString lastPicture_;
     QVector<QRect> pieces_;
     qint64 uncoverDueAt_ = -1;
+    unsigned painted_ = 0;        // fields painted before the first task was reported drawn
+    bool firstDrawn_ = false;
 };

@@ -4,13 +4,9 @@
 
 #include "controls/tdrbutton.h"
 #include "data/exercise_settings.h"
-#include "data/program_state.h"
 #include "dialogs/teinstellungen2.h"
-#include "framework/certificate_data.h"
-#include "framework/error_list.h"
 #include "framework/result_summary.h"
 #include "framework/results_files.h"
-#include "framework/results_protocol.h"
 #include "framework/shuffle.h"
 #include "framework/spelling_out.h"
 
@@ -24,26 +20,18 @@ bool Tprog2::LeaveWindow()
 {
     if (!T_urahnlrb1::LeaveWindow())
         return false;
-    RecordAnswers();
+    WriteResults(ResultsMoment::Closing);
     return true;
 }
 
-void Tprog2::RecordAnswers()
+void Tprog2::WriteFurtherResults(ResultsMoment moment, const AnswerLists& answers, const ResultsContext& context)
 {
-    AnswerLists& answers = ProtocolAnswers();
-    if (CurrentList())
-        CollectAnswers(*CurrentList(), errorList, answers);
-    const ResultsContext context = CurrentResultsContext(ListFile());
-    WriteProtocol(Section(), QString(), answers, context);
-    if (uncover_) {
-        if (board_.SolvedCount() > 0)
-            WriteResultSummary(Section() + kUncoverSuffix, board_.TotalPoints(), board_.SolvedCount(), context);
-    } else {
-        WriteCertificateData(Section(), answers, context);
+    if (!uncover_) {
+        T_urahnlrb1::WriteFurtherResults(moment, answers, context);
+        return;
     }
-    SaveErrorList(errorList.get(), CurrentProfilePath());
-    answers.Clear();
-    ResultsHeaderFlag() = true;
+    if (moment == ResultsMoment::Closing && board_.SolvedCount() > 0)
+        WriteResultSummary(Section() + kUncoverSuffix, board_.TotalPoints(), board_.SolvedCount(), context);
 }
 
 void Tprog2::TearDown()
@@ -84,7 +72,6 @@ void Tprog2::ApplyNewSettings(int oldMitSound, int oldPieces, int oldManual)
     if (uncover_ && (s.puzzelanzahl != oldPieces || s.aufdeckenmanuell != oldManual))
         pieces_.clear();
     LayoutCentre(CentreRect());
-    picture_->ReleasePicture();
     picture_->DropFace();
     lastPicture_.clear();
     // The same task again, with the new settings.

@@ -167,6 +167,8 @@ TEST(MessageAnimation, AnimatorTimesFramesAndKeepsTheSwappedPair)
     animator.TypeIn(102, QStringLiteral("gut"), true, 100, 1);
     EXPECT_EQ(surface.frames.back(), "     gut     ");
     EXPECT_EQ(animator.Colours(), (ColourPair{u'7', u'0'}));  // stays until the next task
+    EXPECT_EQ(animator.ColoursOf(102), (ColourPair{u'7', u'0'}));
+    EXPECT_EQ(animator.ColoursOf(101), (ColourPair{u'0', u'7'}));   // on that field only
 
     surface.frames.clear();
     animator.Erase(102, QStringLiteral("gut"), false, 50, 1);

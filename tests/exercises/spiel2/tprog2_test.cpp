@@ -5,6 +5,7 @@
 
 #include "controls/tdrbutton.h"
 #include "exercises/spiel2/covered_picture.h"
+#include "support/picture_fixtures.h"
 
 #include <QCheckBox>
 
@@ -178,6 +179,26 @@ TEST_F(Exercise2Test, NormalRunWritesProtocolCertificateAndErrorList)
     EXPECT_TRUE(certificate.contains("beim 2. Versuch -OK-")) << certificate.toStdString();
     EXPECT_TRUE(ReadText(".fhl").contains("der Hund"));
     EXPECT_FALSE(Exists(".rtf"));
+}
+
+TEST_F(Exercise2Test, SettingsDialogSetsTheSameTaskUpAgain)
+{
+    prog.Write("Hundebild.png", Encode(SolidImage(QSize(40, 30), Qt::red), "PNG"));
+    List({"der Hund;8 100xx 11;Hundebild.png;;;der Hund", "die Katze;8 100xx 11;Katzenbild;;;die Katze"});
+    Open();
+    ASSERT_EQ(w->PictureButton()->Mode(), tdrbutton::ContentMode::Picture);
+    int dialogs = 0;
+    SetModalHook([&dialogs](QDialog&) {
+        ++dialogs;
+        return int(QDialog::Rejected);
+    });
+    w->findChild<tdrbutton*>("useropt")->click();
+    Run(100);
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(w->Position(), 0);   // the first task again, not the second
+    EXPECT_EQ(w->PictureButton()->Mode(), tdrbutton::ContentMode::Picture);
+    EXPECT_FALSE(w->PictureButton()->GetPicture().IsEmpty());
+    EXPECT_NE(w->RightField(), 0);
 }
 
 // ---- Uncovering mode ------------------------------------------------------------
