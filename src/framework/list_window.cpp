@@ -405,6 +405,7 @@ void T_urahnlrb1::WriteResults(ResultsMoment moment)
         for (int i = 0; i < currentList->Count(); ++i)
             if (WordEntry* entry = currentList->Entry(i))
                 entry->Answer().clear();
+        AnswersTaken();
     }
     ExerciseShared& shared = SharedExerciseState();
     const QString summary =

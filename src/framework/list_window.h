@@ -136,6 +136,10 @@ protected:
     // and context; the default writes the certificate data (exercise 2 in
     // uncovering mode writes its result summary at the end instead).
     virtual void WriteFurtherResults(ResultsMoment moment, const AnswerLists& answers, const ResultsContext& context);
+    // Hook: the records were taken out of the entries; an exercise that
+    // keeps a copy of the current entry's record drops it here, so that the
+    // copy is not written again.
+    virtual void AnswersTaken() {}
     // Makes the settings summary due in the next block a list change writes
     // (exercise 1: when its window opens and after its settings dialog).
     static void SetSummaryDue();

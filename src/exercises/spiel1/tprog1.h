@@ -90,6 +90,7 @@ protected:
     void OptionsPressed() override;
     QString NormaliseAnswer(const QString& record) const override;
     QString SettingsSummary() const override;
+    void AnswersTaken() override;
     void LayoutCentre(const QRect& centre) override;
     void EntryChosenByNumber() override;
     void WriteListKeys(const QString& sectionName) override;

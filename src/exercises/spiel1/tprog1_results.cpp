@@ -20,6 +20,12 @@ QString Tprog1::NormaliseAnswer(const QString& record) const
     return ProtocolAnswer(record);
 }
 
+void Tprog1::AnswersTaken()
+{
+    // The typing of the current entry is in the files now.
+    typing_.Record().clear();
+}
+
 bool Tprog1::LeaveWindow()
 {
     if (!T_urahnlrb1::LeaveWindow())

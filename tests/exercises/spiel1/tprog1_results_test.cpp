@@ -126,6 +126,21 @@ TEST_F(Exercise1ResultsTest, OptionsThenClosingWritesEveryRowOnce)
     EXPECT_EQ(Count(certificate, "Datei: test.txt"), 2) << certificate.toStdString();
 }
 
+// A wrong letter, then the settings button in the middle of the word, then
+// the word written right: the wrong letter is in the first block only.
+TEST_F(Exercise1ResultsTest, OptionsInTheMiddleOfAWordWritesItsTypingOnce)
+{
+    Open();
+    Type("der Hx");
+    Click(T_urahnlrb1::kOptions);
+    Type("der Hund");
+    Run(3000);
+    Close();
+    const QString protocol = Read(".txt");
+    EXPECT_EQ(Count(protocol, "der Hund           = [x]"), 1) << protocol.toStdString();
+    EXPECT_EQ(Count(protocol, "der Hund           = -OK-"), 1) << protocol.toStdString();
+}
+
 // A pupil without an error list: the first wrong word makes one titled
 // "Fehlerliste", and "Lernkartei" shows as soon as it has the word, after
 // the settings button as after a list change.
