@@ -4,6 +4,7 @@
 
 #include "controls/tdrbutton.h"
 #include "data/path_helpers.h"
+#include "dialogs/help_pages.h"
 #include "platform/file_paths.h"
 #include "exercises/spiel1/key_classes.h"
 #include "exercises/spiel1/typing_editor.h"
@@ -11,10 +12,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QUrl>
 
 void Tprog1::OnCommand(int number, int code)
 {
@@ -57,9 +56,7 @@ void Tprog1::OnCommand(int number, int code)
 
 void Tprog1::OpenHelp()
 {
-    const QString page = ResolvePath(QStringLiteral("Html\\LRB Programm 1.html"));
-    if (FileExists(page))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(NativePath(page)));
+    ShowHelpPage(QStringLiteral("Html\\LRB Programm 1.html"), this);
 }
 
 void Tprog1::HandleEditorAction(EditorAction action)

@@ -4,12 +4,11 @@
 #include "controls/tdrbutton.h"
 #include "data/exercise_settings.h"
 #include "data/path_helpers.h"
+#include "dialogs/help_pages.h"
 #include "framework/number_box.h"
 #include "platform/file_paths.h"
 
-#include <QDesktopServices>
 #include <QKeyEvent>
-#include <QUrl>
 
 void Tprog2::OnCommand(int number, int code)
 {
@@ -46,9 +45,7 @@ void Tprog2::CarryOutPending()
 
 void Tprog2::OpenHelp()
 {
-    const QString page = ResolvePath(QStringLiteral("Html\\LRB Programm 2.html"));
-    if (FileExists(page))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(NativePath(page)));
+    ShowHelpPage(QStringLiteral("Html\\LRB Programm 2.html"), this);
 }
 
 void Tprog2::EndPressed()

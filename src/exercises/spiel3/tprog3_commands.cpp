@@ -4,12 +4,11 @@
 #include "controls/tdrbutton.h"
 #include "data/exercise_settings.h"
 #include "data/path_helpers.h"
+#include "dialogs/help_pages.h"
 #include "exercises/spiel3/picture_layout.h"
 #include "platform/file_paths.h"
 
-#include <QDesktopServices>
 #include <QKeyEvent>
-#include <QUrl>
 
 void Tprog3::RunPending()
 {
@@ -77,9 +76,7 @@ QString Tprog3::HelpPage() const
 
 void Tprog3::OpenHelpPage()
 {
-    const QString page = ResolvePath(HelpPage());
-    if (FileExists(page))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(NativePath(page)));
+    ShowHelpPage(HelpPage(), this);
 }
 
 void Tprog3::ClickPicture(int field)

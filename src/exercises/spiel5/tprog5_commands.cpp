@@ -6,6 +6,7 @@
 #include "data/exercise_settings.h"
 #include "data/path_helpers.h"
 #include "data/program_state.h"
+#include "dialogs/help_pages.h"
 #include "dialogs/teinstellungen5.h"
 #include "dialogs/tf_opendialog.h"
 #include "framework/list_files.h"
@@ -13,11 +14,9 @@
 #include "platform/ini_file.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QUrl>
 
 void Tprog5::OnCommand(int number, int code)
 {
@@ -201,9 +200,7 @@ void Tprog5::OptionsPressed()
 
 void Tprog5::OpenHelp()
 {
-    const QString page = ResolvePath(QStringLiteral("Html\\LRB Programm 5 und 6.html"));
-    if (FileExists(page))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(NativePath(page)));
+    ShowHelpPage(QStringLiteral("Html\\LRB Programm 5 und 6.html"), this);
 }
 
 // ---- Leaving -------------------------------------------------------------------------
