@@ -73,6 +73,12 @@ QString HelpLine(const char* number, const char* word, const char* caption)
            + QString::fromUtf8(caption) + u'\n';
 }
 
+ExerciseWindowHook& WindowHook()
+{
+    static ExerciseWindowHook hook;
+    return hook;
+}
+
 void RemoveIfThere(const QString& path)
 {
     const QString native = NativePath(path);
@@ -156,7 +162,16 @@ char RunExercise(ExerciseKind kind, const ExerciseStartOptions& options)
     if (!e || !e->make)
         return 0;
     PrepareResults();
-    std::unique_ptr<T_urahnlrb> window = e->make(options);
-    window->ShowModal();
+    if (WindowHook()) {
+        WindowHook()(*e, options);
+    } else {
+        std::unique_ptr<T_urahnlrb> window = e->make(options);
+        window->ShowModal();
+    }
     return e->mark;
+}
+
+void SetExerciseWindowHook(ExerciseWindowHook hook)
+{
+    WindowHook() = std::move(hook);
 }

@@ -7,6 +7,7 @@
 // yet (its tile stays visible but disabled).
 #include <QChar>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class T_urahnlrb;
@@ -64,3 +65,9 @@ void PrepareResults();
 // modally and freed when it closes. Returns the last-exercise mark of the
 // exercise, or 0 when nothing was started.
 char RunExercise(ExerciseKind kind, const ExerciseStartOptions& options = {});
+
+// Tests run exercises without their windows: the hook takes the place of
+// making the window and its modal run (PrepareResults and the mark stay).
+// Pass an empty function to restore the windows.
+using ExerciseWindowHook = std::function<void(const ExerciseStart&, const ExerciseStartOptions&)>;
+void SetExerciseWindowHook(ExerciseWindowHook hook);

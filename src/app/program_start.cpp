@@ -6,7 +6,7 @@
 #include "app/program_folder.h"
 #include "app/pupil_box.h"
 #include "app/program_fonts.h"
-#include "app/start_window.h"
+#include "app/tfenster.h"
 #include "controls/tproginfo.h"
 #include "data/data_folders.h"
 #include "data/program_state.h"
@@ -28,27 +28,23 @@ CommandLine& Stored()
     return cl;
 }
 
-// With LIRABO_QUIT_WHEN_SHOWN set the program prints "shown" when its first
-// window has been painted and ends: the start-up benchmark measures this.
-void QuitWhenShownIfAsked(StartWindow& window)
+// With LIRABO_QUIT_WHEN_SHOWN set the program prints "shown" when the main
+// menu has been drawn with all its tiles and pictures and ends: the start-up
+// benchmark measures this.
+void QuitWhenShownIfAsked(TFenster& window)
 {
     if (qEnvironmentVariableIsEmpty("LIRABO_QUIT_WHEN_SHOWN"))
         return;
-    QObject::connect(&window, &StartWindow::FirstShown, &window, [] {
+    QObject::connect(&window, &TFenster::MenuDrawn, &window, [] {
         std::fputs("shown\n", stdout);
         std::fflush(stdout);
         QCoreApplication::quit();
     }, Qt::QueuedConnection);
 }
 
-bool QuittingWhenShown()
-{
-    return !qEnvironmentVariableIsEmpty("LIRABO_QUIT_WHEN_SHOWN");
-}
-
 // The pupil named on the command line into the box; false (after a note)
 // when the registry does not know the name.
-bool SelectNamedPupil(StartWindow& window, const QString& name)
+bool SelectNamedPupil(TFenster& window, const QString& name)
 {
     if (name.isEmpty() || window.Box()->SelectRegisteredName(name))
         return true;
@@ -97,17 +93,15 @@ void ProgramRun::Create(const QString& programFolder)
     std::srand(unsigned(QDateTime::currentMSecsSinceEpoch()));
     LoadFunSounds();
     ProgInfo().LoadColors();
-    window_ = std::make_unique<StartWindow>();
+    window_ = std::make_unique<TFenster>();
     window_->CenterOnMouseMonitor();
     background_ = std::make_unique<TF_hinten>();
     background_->SetFrontWindow(window_.get());
-    QObject::connect(window_.get(), &StartWindow::ExerciseChosen, window_.get(),
-                     [](ExerciseKind kind) { RunExercise(kind); }, Qt::QueuedConnection);
 }
 
 int ProgramRun::Exec(QApplication& app)
 {
-    StartWindow& window = *window_;
+    TFenster& window = *window_;
     int code = 0;
     if (!commandLine_.exercise.isEmpty()) {
         // Started for one exercise (a desktop shortcut): it runs, and its end
@@ -123,9 +117,8 @@ int ProgramRun::Exec(QApplication& app)
         QuitWhenShownIfAsked(window);
         window.show();
         background_->StartTimer();
-        // Until there is a main menu, exercise 1 starts for the pupil at once.
-        if (SelectNamedPupil(window, commandLine_.pupil) && !QuittingWhenShown())
-            Q_EMIT window.ExerciseChosen(ExerciseKind::HoerenUndSchreiben);
+        // A pupil named on the command line is chosen in the menu's box.
+        SelectNamedPupil(window, commandLine_.pupil);
         code = app.exec();
     }
     background_->hide();

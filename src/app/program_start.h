@@ -7,7 +7,7 @@
 #include <memory>
 
 class QApplication;
-class StartWindow;
+class TFenster;
 class TF_hinten;
 
 // The command line the program was started with.
@@ -37,13 +37,13 @@ public:
     // until the program ends; returns the exit code.
     int Exec(QApplication& app);
 
-    StartWindow& Window() { return *window_; }
+    TFenster& Window() { return *window_; }
     const ProgramFonts& Fonts() const { return fonts_; }
 
 private:
     CommandLine commandLine_;
     ProgramFonts fonts_;
-    std::unique_ptr<StartWindow> window_;
+    std::unique_ptr<TFenster> window_;
     std::unique_ptr<TF_hinten> background_;
 };
 

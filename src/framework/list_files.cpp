@@ -3,6 +3,7 @@
 #include "data/path_helpers.h"
 #include "data/program_state.h"
 #include "data/word_list.h"
+#include "dialogs/tf_opendialog.h"
 #include "platform/file_paths.h"
 
 namespace {
@@ -46,4 +47,17 @@ QString ListKeyOf(const QString& chosenFile)
         key.remove(0, 1);
     key.replace(u'/', u'\\');
     return key;
+}
+
+bool ChooseListFile(QWidget* parent, const QString& listKey, QString& chosen, const QString& title)
+{
+    TF_opendialog chooser(parent);
+    if (!title.isEmpty())
+        chooser.setWindowTitle(title);
+    chooser.rootFolder = ResolvePath(QStringLiteral("listen"));
+    chooser.chosenFile = ResolvePath(ListFolder() + listKey);
+    if (chooser.Execute() != TF_opendialog::Opened)
+        return false;
+    chosen = chooser.chosenFile;
+    return true;
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <memory>
 
+class QWidget;
 class tmoiel;
 
 // "listen\", the folder every list key is relative to.
@@ -18,3 +19,9 @@ std::unique_ptr<tmoiel> PlaceholderList(bool pictureFieldToo);
 // The key "Dateiname" of a chosen file: relative to "listen\", with
 // backslashes like every path written into the profile.
 QString ListKeyOf(const QString& chosenFile);
+
+// The list chooser over the program's "listen" folder with the file of
+// listKey preselected (title: the chooser's own when empty). True when
+// "Öffnen" was pressed; chosen then holds the chosen file, which may be empty
+// or missing.
+bool ChooseListFile(QWidget* parent, const QString& listKey, QString& chosen, const QString& title = QString());

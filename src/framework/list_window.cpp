@@ -3,7 +3,6 @@
 #include "data/exercise_settings.h"
 #include "data/path_helpers.h"
 #include "data/program_state.h"
-#include "dialogs/tf_opendialog.h"
 #include "framework/certificate_data.h"
 #include "framework/error_list.h"
 #include "framework/exercise_shared.h"
@@ -184,16 +183,12 @@ void T_urahnlrb1::AddListMarker()
 
 void T_urahnlrb1::ChooseList()
 {
-    TF_opendialog chooser(this);
-    chooser.rootFolder = ResolvePath(QStringLiteral("listen"));
-    chooser.chosenFile = ResolvePath(ListFolder() + listFile);
-    const int result = chooser.Execute();
-    if (result != TF_opendialog::Opened) {
+    QString chosen;
+    if (!ChooseListFile(this, listFile, chosen)) {
         if (ignoreNextClick)
             PostCommand(kNext, 0);
         return;
     }
-    const QString chosen = chooser.chosenFile;
     if (!chosen.isEmpty() && FileExists(chosen)) {
         WriteResults(ResultsMoment::ListChange);
         listFile = ListKeyOf(chosen);

@@ -4,8 +4,13 @@
 
 QRect ScaleDesignRect(const QRect& design, QSize client)
 {
-    const double sx = double(client.width()) / ListWindowLayout::kDesignWidth;
-    const double sy = double(client.height()) / ListWindowLayout::kDesignHeight;
+    return ScaleDesignRect(design, QSize(ListWindowLayout::kDesignWidth, ListWindowLayout::kDesignHeight), client);
+}
+
+QRect ScaleDesignRect(const QRect& design, QSize designSize, QSize client)
+{
+    const double sx = double(client.width()) / designSize.width();
+    const double sy = double(client.height()) / designSize.height();
     const int left = int(std::lround(design.left() * sx));
     const int top = int(std::lround(design.top() * sy));
     const int right = int(std::lround((design.left() + design.width()) * sx));

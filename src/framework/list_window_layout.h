@@ -26,3 +26,5 @@ ListWindowLayout LayoutListWindow(QSize client);
 
 // A design rectangle scaled from the design size to client.
 QRect ScaleDesignRect(const QRect& design, QSize client);
+// The same for a window of another design size (the main menu).
+QRect ScaleDesignRect(const QRect& design, QSize designSize, QSize client);

@@ -1,7 +1,7 @@
 // The start sequence of the program, run on a program folder of the test's own.
 #include "app/program_start.h"
 
-#include "app/start_window.h"
+#include "app/tfenster.h"
 #include "controls/tproginfo.h"
 #include "data/program_state.h"
 #include "sound/fun_sounds.h"

@@ -8,7 +8,6 @@
 #include "data/program_state.h"
 #include "dialogs/help_pages.h"
 #include "dialogs/teinstellungen5.h"
-#include "dialogs/tf_opendialog.h"
 #include "framework/list_files.h"
 #include "platform/file_paths.h"
 #include "platform/ini_file.h"
@@ -159,12 +158,9 @@ void Tprog5::ChooseList()
 {
     if (play_.Busy())
         return;
-    TF_opendialog chooser(this);
-    chooser.rootFolder = ResolvePath(QStringLiteral("listen"));
-    chooser.chosenFile = ResolvePath(ListFolder() + listFile);
-    if (chooser.Execute() != TF_opendialog::Opened)
+    QString chosen;
+    if (!ChooseListFile(this, listFile, chosen))
         return;
-    const QString chosen = chooser.chosenFile;
     if (chosen.isEmpty() || !FileExists(chosen))
         return;
     listFile = ListKeyOf(chosen);
