@@ -77,6 +77,11 @@ if(TARGET Dazidazud)
   file(RELATIVE_PATH LIRABO_EDITOR_FROM_CONTENT
        ${CMAKE_INSTALL_PREFIX}/${LIRABO_INSTALL_CONTENTDIR} ${CMAKE_INSTALL_PREFIX}/${LIRABO_INSTALL_PROGRAMDIR}/Dazidazud)
   lirabo_link(${LIRABO_EDITOR_FROM_CONTENT} Dazidazud ${LIRABO_INSTALL_CONTENTDIR})
+  # It also starts on its own: a command on the PATH and a desktop menu entry.
+  file(RELATIVE_PATH LIRABO_EDITOR_FROM_BIN
+       ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${LIRABO_INSTALL_PROGRAMDIR}/Dazidazud)
+  lirabo_link(${LIRABO_EDITOR_FROM_BIN} dazidazud ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${LIRABO_PACKAGING}/de.lirabo.Dazidazud.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 endif()
 foreach(folder listen Bilder Sounds)
   lirabo_link(${LIRABO_SHARED_DIR}/eigene/${folder} eigene ${LIRABO_INSTALL_CONTENTDIR}/${folder})
@@ -96,13 +101,14 @@ endforeach()
 
 # Manual page and documentation, compressed as Debian keeps them.
 set(LIRABO_GZIPPED)
-foreach(file lirabo.1 changelog)
+foreach(file lirabo.1 dazidazud.1 changelog)
   add_custom_command(OUTPUT ${LIRABO_INSTALL_STAGE}/${file}.gz
     COMMAND gzip -9 -n -c ${LIRABO_PACKAGING}/${file} > ${LIRABO_INSTALL_STAGE}/${file}.gz
     DEPENDS ${LIRABO_PACKAGING}/${file})
   list(APPEND LIRABO_GZIPPED ${LIRABO_INSTALL_STAGE}/${file}.gz)
 endforeach()
 add_custom_target(lirabo_install_files ALL DEPENDS ${LIRABO_GZIPPED})
-install(FILES ${LIRABO_INSTALL_STAGE}/lirabo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${LIRABO_INSTALL_STAGE}/lirabo.1.gz ${LIRABO_INSTALL_STAGE}/dazidazud.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${LIRABO_PACKAGING}/copyright ${LIRABO_PACKAGING}/README.Debian ${LIRABO_INSTALL_STAGE}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/lirabo)

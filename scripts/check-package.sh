@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a finished build and checks it: the files it
-# must hold (program, command, content folders, teachers' folders, desktop
+# must hold (program, command, list editor, content folders, teachers' folders, desktop
 # entry, metainfo, icons, manual page, copyright), what it must not hold (pupil
 # data or options of a run from the build folder), its dependencies, and the
 # verdicts of desktop-file-validate, appstreamcli and lintian (no errors; the
@@ -42,6 +42,10 @@ done
 [ -x "$work/root/usr/lib/lirabo/Dazidazud" ] || fail "list editor missing"
 [ "$(readlink "$work/root/usr/share/lirabo/Dazidazud")" = ../../lib/lirabo/Dazidazud ] ||
   fail "no link to the list editor in the program folder"
+[ "$(readlink "$work/root/usr/bin/dazidazud")" = ../lib/lirabo/Dazidazud ] || fail "usr/bin/dazidazud is not the link to the list editor"
+[ -f "$work/root/usr/share/man/man1/dazidazud.1.gz" ] || fail "missing manual page of the list editor"
+grep -qx 'Exec=dazidazud %f' "$work/root/usr/share/applications/de.lirabo.Dazidazud.desktop" 2>/dev/null ||
+  fail "no desktop entry of the list editor"
 for folder in listen Bilder Sounds; do
   [ "$(readlink "$work/root/usr/share/lirabo/$folder/eigene")" = "/var/lib/lirabo/eigene/$folder" ] ||
     fail "no link $folder/eigene to the teachers' folder"
@@ -62,7 +66,9 @@ for script in postinst postrm; do
   grep -qx "./$script" <<<"$control" || fail "no $script"
 done
 
-desktop-file-validate "$work/root/usr/share/applications/$id.desktop" || fail "desktop-file-validate"
+for entry in $id de.lirabo.Dazidazud; do
+  desktop-file-validate "$work/root/usr/share/applications/$entry.desktop" || fail "desktop-file-validate $entry"
+done
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/$id.metainfo.xml" || fail "appstreamcli validate"
 lintian --fail-on error "$deb" ||
   fail "lintian reports errors"

@@ -1,6 +1,6 @@
 #include "dazidazud/editor_start.h"
 
-#include "app/program_start.h"
+#include "app/program_folder.h"
 #include "data/program_state.h"
 
 #include <QDir>
@@ -42,5 +42,7 @@ EditorStart StartEditor(const QStringList& arguments, const QString& executableF
 
 EditorStart StartEditor(const QStringList& arguments)
 {
-    return StartEditor(arguments, ExecutableFolder(), QDir::currentPath());
+    // Installed, the executable lies apart from the content: the program
+    // folder is then the installed content folder, as for the program.
+    return StartEditor(arguments, ProgramFolderOfExecutable(), QDir::currentPath());
 }
