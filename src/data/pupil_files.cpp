@@ -47,8 +47,11 @@ void RemovePupilFiles(const QString& profileFile)
 
 int RemoveStaleTemporaries(const QString& folder, qint64 minAgeMs)
 {
-    static const QRegularExpression pattern(QStringLiteral("^.+\\.(ini|txt|zgn|fhl|rtf)\\.[A-Za-z0-9]{6}$"),
-                                            QRegularExpression::CaseInsensitiveOption);
+    // Whole copies a write left before its rename, and the markers the lock
+    // file leaves while it takes over a stale lock ("namen.txt.lock.rmlock").
+    static const QRegularExpression pattern(
+        QStringLiteral("^.+\\.(ini|txt|zgn|fhl|rtf)(\\.[A-Za-z0-9]{6}|\\.lock(\\.rmlock)+)$"),
+        QRegularExpression::CaseInsensitiveOption);
     const QDateTime now = QDateTime::currentDateTimeUtc();
     int removed = 0;
     const QDir dir(NativePath(folder));
@@ -65,7 +68,7 @@ int RemoveStaleTemporaries(const QString& folder, qint64 minAgeMs)
 int RemoveUnnamedPupilFiles()
 {
     static const QRegularExpression pattern(QStringLiteral("^(jeder\\d+)\\.(ini|txt|zgn|fhl|rtf)$"),
-                                            QRegularExpression::CaseInsensitiveOption);
+        QRegularExpression::CaseInsensitiveOption);
     if (!QFileInfo(NativePath(PupilRegistry::FilePath())).isFile())
         return 0;
     int removed = 0;

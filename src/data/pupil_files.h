@@ -17,7 +17,9 @@ void RemovePupilFiles(const QString& profileFile);
 // Removes the temporary copies "<file>.XXXXXX" of pupil files (".ini",
 // ".txt", ".zgn", ".fhl", ".rtf" followed by a dot and six letters or
 // digits) that are older than minAgeMs: an atomic write that was cut off
-// between writing its copy and renaming it leaves one. Returns how many went.
+// between writing its copy and renaming it leaves one. Also the markers
+// "<file>.lock.rmlock" a process killed while taking over a stale lock
+// leaves. Returns how many went.
 int RemoveStaleTemporaries(const QString& folder, qint64 minAgeMs = 60000);
 
 // Removes the files of pupils the registry no longer names: "jeder<n>" with

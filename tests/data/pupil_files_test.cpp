@@ -45,16 +45,18 @@ TEST(PupilFiles, StaleTemporariesOfExactlyThatPatternGo)
     const QString root = prog.Path("protokoll/");
     for (const char* name : {"jeder.ini.Ab3dEf", "anna.TXT.x1Y2z3", "namen.txt.000000", "jeder.ini.fresh1",
                              "jeder.ini.Ab3dE", "jeder.ini.Ab3dEfG", "brief.doc.Ab3dEf", "jeder.ini.Ab-dEf",
-                             "jeder.ini"})
+                             "jeder.ini", "namen.txt.lock.rmlock", "anna.ini.lock.rmlock.rmlock", "namen.txt.lock"})
         prog.Write(QString("protokoll/") + name, "x");
     for (const char* name : {"jeder.ini.Ab3dEf", "anna.TXT.x1Y2z3", "namen.txt.000000", "jeder.ini.Ab3dE",
-                             "jeder.ini.Ab3dEfG", "brief.doc.Ab3dEf", "jeder.ini.Ab-dEf", "jeder.ini"})
+                             "jeder.ini.Ab3dEfG", "brief.doc.Ab3dEf", "jeder.ini.Ab-dEf", "jeder.ini",
+                             "namen.txt.lock.rmlock", "anna.ini.lock.rmlock.rmlock", "namen.txt.lock"})
         Age(root + name, 120);
     Age(root + "jeder.ini.fresh1", 10); // a write that may be going on right now
 
-    EXPECT_EQ(RemoveStaleTemporaries(root), 3);
+    // The lock itself stays: the lock file judges whether its holder lives.
+    EXPECT_EQ(RemoveStaleTemporaries(root), 5);
     EXPECT_EQ(FilesIn(root), (QStringList{"brief.doc.Ab3dEf", "jeder.ini", "jeder.ini.Ab-dEf", "jeder.ini.Ab3dE",
-                                          "jeder.ini.Ab3dEfG", "jeder.ini.fresh1"}));
+                                          "jeder.ini.Ab3dEfG", "jeder.ini.fresh1", "namen.txt.lock"}));
 }
 
 TEST(PupilFiles, StartRemovesOnlyFilesOfPupilsNoLineNames)
