@@ -1,18 +1,26 @@
-// Start-up time: from starting the program to its first painted window, in a
-// throw-away copy of the program folder. Needs an X display; run it under
-// Xvfb:  xvfb-run -a build/bench/bench_startup
+// Start-up time: from starting the program to its main menu drawn with all
+// its tiles and their pictures, in a throw-away copy of the program folder,
+// beside a bare Qt window started the same way in the same repetition. Needs
+// an X display; run it under Xvfb:  xvfb-run -a build/bench/bench_startup
 // The program is started with LIRABO_QUIT_WHEN_SHOWN, so it prints "shown"
-// after its first paint and ends; each repetition is one start.
+// when the menu is drawn and ends; the bare window is this benchmark itself
+// started with "--bare-window". Each repetition is one start of each; the
+// counters give the bare window's time, the ratio of the two and the
+// program's peak memory (its maximum resident set).
 #include "platform/file_paths.h"
 
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QWidget>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <csignal>
 #include <cstdlib>
 #include <string>
@@ -22,14 +30,42 @@
 
 namespace {
 
-// A program folder with the program, its fonts and its pupil data.
+// The bare window: an empty top-level window of the same size as the menu
+// that reports its first paint like the program.
+class BareWindow : public QWidget {
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (reported_)
+            return;
+        reported_ = true;
+        std::fputs("shown\n", stdout);
+        std::fflush(stdout);
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    }
+
+private:
+    bool reported_ = false;
+};
+
+int RunBareWindow(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    BareWindow window;
+    window.resize(885, 698);
+    window.show();
+    return app.exec();
+}
+
+// A program folder with the program, its fonts, tables, menu pictures and
+// feedback sounds, and its pupil data.
 QString MakeProgramFolder(const QTemporaryDir& dir)
 {
     const QString source = QStringLiteral(LIRABO_PROGRAM_DIR);
     const QString root = dir.path() + QStringLiteral("/lirabo");
     QDir().mkpath(root + QStringLiteral("/protokoll"));
     QFile::copy(source + QStringLiteral("/lirabo"), root + QStringLiteral("/lirabo"));
-    for (const char* sub : {"TTF", "protokoll"})
+    for (const char* sub : {"TTF", "protokoll", "intern", "fun"})
         if (QFileInfo(source + u'/' + QLatin1String(sub)).isDir())
             CopyFolderTree(source + u'/' + QLatin1String(sub), root + u'/' + QLatin1String(sub));
     for (const char* name : {"jeder.ini", "namen.txt"}) {
@@ -42,14 +78,15 @@ QString MakeProgramFolder(const QTemporaryDir& dir)
 }
 
 struct StartTimes {
-    double wall = -1;   // seconds until the first painted window was reported
+    double wall = -1;   // seconds until the drawn window was reported
     double cpu = 0;     // the program's own processor seconds for its whole run
+    double peakMb = 0;  // its maximum resident set
 };
 
 // Starts the program once; wall is negative on failure. On a loaded machine
 // the wall time mostly measures waiting for the processor, so the program's
 // own processor time is reported beside it.
-StartTimes StartOnce(const std::string& program)
+StartTimes StartOnce(const std::string& program, const char* argument = nullptr)
 {
     StartTimes times;
     int fds[2];
@@ -62,7 +99,7 @@ StartTimes StartOnce(const std::string& program)
         close(fds[0]);
         close(fds[1]);
         setenv("LIRABO_QUIT_WHEN_SHOWN", "1", 1);
-        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        execl(program.c_str(), program.c_str(), argument, static_cast<char*>(nullptr));
         _exit(127);
     }
     close(fds[1]);
@@ -81,10 +118,17 @@ StartTimes StartOnce(const std::string& program)
     times.wall = std::chrono::duration<double>(end - start).count();
     times.cpu = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
                 double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    times.peakMb = double(usage.ru_maxrss) / 1024.0;
     return times;
 }
 
-void BM_StartToFirstWindow(benchmark::State& state)
+std::string& Self()
+{
+    static std::string self;
+    return self;
+}
+
+void BM_StartToMainMenuDrawn(benchmark::State& state)
 {
     if (!std::getenv("DISPLAY")) {
         state.SkipWithError("needs an X display: run under xvfb-run");
@@ -93,26 +137,44 @@ void BM_StartToFirstWindow(benchmark::State& state)
     QTemporaryDir dir;
     const std::string program = MakeProgramFolder(dir).toStdString();
     StartOnce(program);   // warm the file cache once
-    double cpu = 0;
+    StartOnce(Self(), "--bare-window");
+    double cpu = 0, bare = 0, ratio = 0, peak = 0;
     for (auto _ : state) {
+        const StartTimes b = StartOnce(Self(), "--bare-window");
         const StartTimes t = StartOnce(program);
-        if (t.wall < 0) {
-            state.SkipWithError("the program did not report a shown window");
+        if (t.wall < 0 || b.wall < 0) {
+            state.SkipWithError("the program or the bare window did not report a drawn window");
             return;
         }
         state.SetIterationTime(t.wall);
         cpu += t.cpu;
+        bare += b.wall;
+        ratio += t.wall / b.wall;
+        peak = std::max(peak, t.peakMb);
     }
-    state.counters["cpu_ms"] = benchmark::Counter(cpu * 1000, benchmark::Counter::kAvgIterations);
+    using C = benchmark::Counter;
+    state.counters["cpu_ms"] = C(cpu * 1000, C::kAvgIterations);
+    state.counters["bare_window_ms"] = C(bare * 1000, C::kAvgIterations);
+    state.counters["ratio_to_bare"] = C(ratio, C::kAvgIterations);
+    state.counters["peak_mb"] = C(peak);
 }
 
 } // namespace
 
-BENCHMARK(BM_StartToFirstWindow)
+BENCHMARK(BM_StartToMainMenuDrawn)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)
     ->Repetitions(15)
     ->ReportAggregatesOnly(true);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    if (argc > 1 && std::string(argv[1]) == "--bare-window")
+        return RunBareWindow(argc, argv);
+    Self() = QFileInfo(QString::fromLocal8Bit(argv[0])).absoluteFilePath().toStdString();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
