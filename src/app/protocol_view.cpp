@@ -25,7 +25,9 @@ ProtocolViewer::ProtocolViewer(const QString& file, QWidget* parent) : QDialog(p
     M_text = new QPlainTextEdit(this);
     M_text->setReadOnly(true);
     M_text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    M_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSize(qMax(fixed.pointSize(), 11));
+    M_text->setFont(fixed);
     M_text->setPlainText(ReadTextLines(file).join(u'\n'));
     layout->addWidget(M_text);
     auto* buttons = new QDialogButtonBox(this);

@@ -182,6 +182,8 @@ void TFenster::Begin()
         return;
     started_ = true;
     box_->Start();
+    // The keys start at the first tile, as the tab order does.
+    tiles_[0]->setFocus(Qt::OtherFocusReason);
     ReadProgramOptions();
     setWindowTitle(QStringLiteral("Lirabo ") + ProgramVersion());
 }
@@ -213,6 +215,14 @@ void TFenster::ApplyLayout()
     }
     puzzle_->setGeometry(layout_.rows[1].check);
     puzzle_->setFont(exerciseFont);
+    // Radio buttons and the check box grow with their text.
+    const QString indicator = QStringLiteral("::indicator { width: %1px; height: %1px; }")
+                                  .arg(layout_.ExerciseFontPx() * 7 / 10);
+    for (const auto& row : choices_)
+        for (QWidget* choice : row)
+            if (qobject_cast<QRadioButton*>(choice))
+                choice->setStyleSheet(QStringLiteral("QRadioButton") + indicator);
+    puzzle_->setStyleSheet(QStringLiteral("QCheckBox") + indicator);
 
     L_willkommen->setGeometry(layout_.greeting);
     L_willkommen->setFont(FontOf(kExerciseFont, layout_.ExerciseFontPx() * 4 / 5, true));

@@ -51,6 +51,9 @@ void TFenster::StartExercise(int row)
     const ExerciseKind kind = RowExercise(row);
     const ExerciseStartOptions options = RowOptions(row);
     SetLastMark(RunExercise(kind, options));
+    // The keys belong to the menu again (its focus frame shows where).
+    raise();
+    activateWindow();
     // The result summary of an uncovering run as a certificate.
     if (options.uncover)
         Tpzeugnis::ShowCertificate(box_->currentText(), this);
