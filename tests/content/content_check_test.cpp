@@ -17,6 +17,7 @@
 #include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSet>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -362,6 +363,36 @@ TEST_F(ContentCheck, HelpPagesOfEveryExercise)
         QFile f(NativePath(ResolvePath(page)));
         ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << page.toStdString();
         EXPECT_TRUE(f.readAll().contains("<title>")) << page.toStdString();
+    }
+}
+
+TEST_F(ContentCheck, ManualHasContentsAndAChapterPerHelpPage)
+{
+    QFile f(NativePath(ResolvePath(QStringLiteral("Anleitung-lrb.pdf"))));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray pdf = f.readAll();
+    ASSERT_TRUE(pdf.startsWith("%PDF-"));
+    // Title page, contents, and at least one page per help page.
+    const QRegularExpression pageObject(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
+    const int pages = int(QString::fromLatin1(pdf).count(pageObject));
+    const int helpPages = int(FilesIn(QStringLiteral("Html"), QStringLiteral("*.htm*")).size());
+    EXPECT_GE(helpPages, 6);
+    EXPECT_GE(pages, 2 + helpPages);
+    // The table of contents is also the document's description: one entry
+    // per help page with the page its chapter starts on, in page order.
+    const QString xmp = QString::fromUtf8(pdf);
+    const QRegularExpressionMatch contents =
+        QRegularExpression(QStringLiteral("<dc:description>.*?Inhalt: (.*?)</rdf:li>")).match(xmp);
+    ASSERT_TRUE(contents.hasMatch()) << "no table of contents";
+    const QStringList entries = contents.captured(1).split(QStringLiteral("; "));
+    ASSERT_EQ(entries.size(), helpPages);
+    EXPECT_TRUE(entries[0].startsWith(QStringLiteral("1. \u00dcbersicht, Seite 3")));
+    int last = 0;
+    for (const QString& e : entries) {
+        const int page = e.section(QStringLiteral("Seite "), -1).toInt();
+        EXPECT_GT(page, last) << e.toStdString();
+        EXPECT_LE(page, pages) << e.toStdString();
+        last = page;
     }
 }
 
