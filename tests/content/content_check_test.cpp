@@ -14,11 +14,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSet>
+#include <QUrl>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -363,6 +365,26 @@ TEST_F(ContentCheck, HelpPagesOfEveryExercise)
         QFile f(NativePath(ResolvePath(page)));
         ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << page.toStdString();
         EXPECT_TRUE(f.readAll().contains("<title>")) << page.toStdString();
+    }
+}
+
+TEST_F(ContentCheck, EveryLinkOfTheHelpPagesFindsItsFile)
+{
+    const QRegularExpression link(QStringLiteral("(?:href|src)=\"([^\"]+)\""));
+    const QStringList pages = FilesIn(QStringLiteral("Html"), QStringLiteral("*.htm*"));
+    ASSERT_FALSE(pages.isEmpty());
+    for (const QString& name : pages) {
+        const QString file = NativePath(ResolvePath(QStringLiteral("Html\\") + name));
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QUrl base = QUrl::fromLocalFile(file);
+        for (auto it = link.globalMatch(QString::fromUtf8(f.readAll())); it.hasNext();) {
+            const QUrl url = base.resolved(QUrl(it.next().captured(1)));
+            if (url.scheme() != u"file")
+                continue;   // web addresses leave the program
+            EXPECT_TRUE(QFileInfo(NativePath(url.toLocalFile())).isFile())
+                << name.toStdString() << ": " << url.toString().toStdString();
+        }
     }
 }
 
