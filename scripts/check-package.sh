@@ -24,7 +24,7 @@ fail() { echo "FAIL: $*"; failed=1; }
 for path in usr/lib/lirabo/lirabo usr/share/lirabo/intern/colors.txt usr/share/lirabo/intern/standard.ini \
             usr/share/lirabo/listen/standard.txt usr/share/lirabo/protokoll/jeder.ini \
             usr/share/lirabo/protokoll/namen.txt usr/share/lirabo/TTF/KV_Druckschrift.ttf \
-            usr/share/lirabo/LIZENZEN.txt usr/share/lirabo/Html/index.htm \
+            usr/share/lirabo/LIZENZEN.txt usr/share/lirabo/Html/index.htm usr/share/lirabo/Anleitung-lrb.pdf \
             usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
             usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/man/man1/lirabo.1.gz \
             usr/share/doc/lirabo/copyright usr/share/doc/lirabo/changelog.gz; do

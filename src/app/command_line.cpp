@@ -71,7 +71,10 @@ QString HelpText()
            ExerciseNamesHelp() +
            QStringLiteral("  --pupil NAME      f\u00fcr den angemeldeten Sch\u00fcler NAME (sonst der erste der\n"
                           "                    Namensliste)\n"
-                          "  /debug, -debug    schreibt beim \u00d6ffnen der Hilfe ein Diagnoseprotokoll\n"
+                          "  /debug, -debug    schreibt beim Start das Diagnoseprotokoll der Hilfe\n"
+                          "                    (wo die Hilfeseiten und die Anleitung gesucht und ob\n"
+                          "                    sie gefunden wurden) in \"hilfe-diagnose.txt\" im\n"
+                          "                    Datenordner\n"
                           "  --help, -h, /?    zeigt diese \u00dcbersicht und beendet das Programm\n"
                           "\n"
                           "Optionen von Qt (zum Beispiel -platform offscreen) werden ebenfalls angenommen.\n"

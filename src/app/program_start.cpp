@@ -11,6 +11,7 @@
 #include "data/data_folders.h"
 #include "data/program_state.h"
 #include "data/pupil_files.h"
+#include "dialogs/help_files.h"
 #include "platform/messages.h"
 #include "platform/session_end.h"
 #include "sound/fun_sounds.h"
@@ -88,6 +89,9 @@ void ProgramRun::Create(const QString& programFolder)
     QGuiApplication::setDesktopFileName(QStringLiteral("de.lirabo.Lirabo"));
     SetUpDataFolders(programFolder);
     TidyDataRoot();
+    // "/debug": where the help files were looked for, for the teacher.
+    if (commandLine_.debug)
+        WriteHelpDiagnosis();
     fonts_.Install(ProgramFolder() + QStringLiteral("TTF/"));
     ProgramFonts::InsertSubstitutions();
     std::srand(unsigned(QDateTime::currentMSecsSinceEpoch()));

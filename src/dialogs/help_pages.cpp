@@ -1,24 +1,43 @@
 #include "dialogs/help_pages.h"
 
-#include "data/path_helpers.h"
-#include "platform/file_paths.h"
+#include "dialogs/tformhilfe.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
+#include <QPointer>
 #include <QUrl>
 
-bool ShowHelpPage(const QString& page, QWidget* /*parent*/)
+namespace {
+
+// Made at the first page and kept for the run; it is a child of the window
+// it was opened from while that window is shown, so it may go with it.
+QPointer<TFormhilfe>& Form()
 {
-    const QString file = ResolvePath(page);
-    if (!FileExists(file))
+    static QPointer<TFormhilfe> form;
+    return form;
+}
+
+} // namespace
+
+TFormhilfe* HelpWindow()
+{
+    return Form();
+}
+
+bool ShowHelpPage(const QString& page, QWidget* parent)
+{
+    if (!QFileInfo(HelpFilePath(page)).isFile())
         return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(NativePath(file)));
+    if (!Form())
+        Form() = new TFormhilfe;
+    return Form()->ShowPage(page, parent);
 }
 
 bool OpenManual()
 {
-    const QString file = ResolvePath(kManualFile);
-    if (FileExists(file) && QDesktopServices::openUrl(QUrl::fromLocalFile(NativePath(file))))
+    const QString file = HelpFilePath(kManualFile);
+    if (QFileInfo(file).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
         return true;
     QApplication::beep();
     return false;

@@ -14,10 +14,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSet>
+#include <QUrl>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -362,6 +365,56 @@ TEST_F(ContentCheck, HelpPagesOfEveryExercise)
         QFile f(NativePath(ResolvePath(page)));
         ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << page.toStdString();
         EXPECT_TRUE(f.readAll().contains("<title>")) << page.toStdString();
+    }
+}
+
+TEST_F(ContentCheck, EveryLinkOfTheHelpPagesFindsItsFile)
+{
+    const QRegularExpression link(QStringLiteral("(?:href|src)=\"([^\"]+)\""));
+    const QStringList pages = FilesIn(QStringLiteral("Html"), QStringLiteral("*.htm*"));
+    ASSERT_FALSE(pages.isEmpty());
+    for (const QString& name : pages) {
+        const QString file = NativePath(ResolvePath(QStringLiteral("Html\\") + name));
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QUrl base = QUrl::fromLocalFile(file);
+        for (auto it = link.globalMatch(QString::fromUtf8(f.readAll())); it.hasNext();) {
+            const QUrl url = base.resolved(QUrl(it.next().captured(1)));
+            if (url.scheme() != u"file")
+                continue;   // web addresses leave the program
+            EXPECT_TRUE(QFileInfo(NativePath(url.toLocalFile())).isFile())
+                << name.toStdString() << ": " << url.toString().toStdString();
+        }
+    }
+}
+
+TEST_F(ContentCheck, ManualHasContentsAndAChapterPerHelpPage)
+{
+    QFile f(NativePath(ResolvePath(QStringLiteral("Anleitung-lrb.pdf"))));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray pdf = f.readAll();
+    ASSERT_TRUE(pdf.startsWith("%PDF-"));
+    // Title page, contents, and at least one page per help page.
+    const QRegularExpression pageObject(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
+    const int pages = int(QString::fromLatin1(pdf).count(pageObject));
+    const int helpPages = int(FilesIn(QStringLiteral("Html"), QStringLiteral("*.htm*")).size());
+    EXPECT_GE(helpPages, 6);
+    EXPECT_GE(pages, 2 + helpPages);
+    // The table of contents is also the document's description: one entry
+    // per help page with the page its chapter starts on, in page order.
+    const QString xmp = QString::fromUtf8(pdf);
+    const QRegularExpressionMatch contents =
+        QRegularExpression(QStringLiteral("<dc:description>.*?Inhalt: (.*?)</rdf:li>")).match(xmp);
+    ASSERT_TRUE(contents.hasMatch()) << "no table of contents";
+    const QStringList entries = contents.captured(1).split(QStringLiteral("; "));
+    ASSERT_EQ(entries.size(), helpPages);
+    EXPECT_TRUE(entries[0].startsWith(QStringLiteral("1. \u00dcbersicht, Seite 3")));
+    int last = 0;
+    for (const QString& e : entries) {
+        const int page = e.section(QStringLiteral("Seite "), -1).toInt();
+        EXPECT_GT(page, last) << e.toStdString();
+        EXPECT_LE(page, pages) << e.toStdString();
+        last = page;
     }
 }
 

@@ -1,6 +1,6 @@
 // make-content: writes the sample content of the program folder.
 //   make-content <step> <content source folder> <program folder>
-// Steps: lists, pictures, sounds, tables, font, help, profiles, symbols.
+// Steps: lists, pictures, sounds, tables, font, help, profiles, symbols, manual.
 #include "speech/speech.h"
 #include "steps.h"
 
@@ -19,7 +19,7 @@ int main(int argc, char** argv)
     const std::map<std::string, std::function<void(const ContentPaths&)>> steps = {
         {"lists", MakeLists},   {"pictures", MakePictures}, {"sounds", MakeSounds},
         {"tables", MakeTables}, {"font", MakeFont},         {"help", MakeHelp},
-        {"profiles", MakeProfiles}, {"symbols", MakeSymbols},
+        {"profiles", MakeProfiles}, {"symbols", MakeSymbols}, {"manual", MakeManual},
     };
     if (argc != 4 || !steps.count(argv[1])) {
         std::fprintf(stderr, "usage: make-content <step> <content folder> <program folder>\n");

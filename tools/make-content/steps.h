@@ -11,3 +11,4 @@ void MakeFont(const ContentPaths& paths);       // "TTF"
 void MakeHelp(const ContentPaths& paths);       // "Html" and the licence notes
 void MakeProfiles(const ContentPaths& paths);   // "protokoll" (only what is missing)
 void MakeSymbols(const ContentPaths& paths);    // "fun" pictures (WMF, EMF)
+void MakeManual(const ContentPaths& paths);     // "Anleitung-lrb.pdf" from the help pages

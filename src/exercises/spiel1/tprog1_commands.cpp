@@ -56,7 +56,7 @@ void Tprog1::OnCommand(int number, int code)
 
 void Tprog1::OpenHelp()
 {
-    ShowHelpPage(QStringLiteral("Html\\LRB Programm 1.html"), this);
+    ShowHelpPage(kHelpPageExercise1, this);
 }
 
 void Tprog1::HandleEditorAction(EditorAction action)

@@ -45,7 +45,7 @@ void Tprog2::CarryOutPending()
 
 void Tprog2::OpenHelp()
 {
-    ShowHelpPage(QStringLiteral("Html\\LRB Programm 2.html"), this);
+    ShowHelpPage(kHelpPageExercise2, this);
 }
 
 void Tprog2::EndPressed()

@@ -71,7 +71,7 @@ void Tprog3::OnCommand(int number, int code)
 
 QString Tprog3::HelpPage() const
 {
-    return QStringLiteral("Html\\LRB Programm 3.html");
+    return kHelpPageExercise3;
 }
 
 void Tprog3::OpenHelpPage()

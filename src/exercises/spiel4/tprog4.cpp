@@ -2,6 +2,7 @@
 
 #include "controls/tdrbutton.h"
 #include "data/exercise_settings.h"
+#include "dialogs/help_files.h"
 #include "dialogs/teinstellungen4.h"
 #include "exercises/spiel4/tied_sound_boxes.h"
 #include "framework/shuffle.h"
@@ -33,7 +34,7 @@ void Tprog4::TieSoundBoxes()
 
 QString Tprog4::HelpPage() const
 {
-    return QStringLiteral("Html\\LRB Programm 4.html");
+    return kHelpPageExercise4;
 }
 
 void Tprog4::RunSettingsDialog()

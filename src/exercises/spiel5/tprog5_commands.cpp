@@ -196,7 +196,7 @@ void Tprog5::OptionsPressed()
 
 void Tprog5::OpenHelp()
 {
-    ShowHelpPage(QStringLiteral("Html\\LRB Programm 5 und 6.html"), this);
+    ShowHelpPage(kHelpPageMemory, this);
 }
 
 // ---- Leaving -------------------------------------------------------------------------
