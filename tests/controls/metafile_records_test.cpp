@@ -128,8 +128,8 @@ TEST_P(MetafileRecords, RasterOperationsWorkOnEveryChannelBitByBit)
         {"DSTINVERT", 0x00550009, [](quint8, quint8, quint8 d) { return quint8(~d); }},
         {"BLACKNESS", 0x00000042, [](quint8, quint8, quint8) { return quint8(0); }},
         {"WHITENESS", 0x00FF0062, [](quint8, quint8, quint8) { return quint8(0xFF); }},
-        // D xor (P and (S xor D)): the pattern where the source is set.
-        {"PSDPxax", 0x00B8074A, [](quint8 p, quint8 s, quint8 d) { return quint8(d ^ (p & (s ^ d))); }},
+        // P xor (S and (D xor P)): the destination where the source is set, else the pattern.
+        {"PSDPxax", 0x00B8074A, [](quint8 p, quint8 s, quint8 d) { return quint8(p ^ (s & (d ^ p))); }},
     };
     QImage source(3, 2, QImage::Format_RGB32);
     source.fill(s);
