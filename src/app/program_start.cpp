@@ -137,7 +137,7 @@ int RunProgram(QApplication& app, const CommandLine& commandLine)
     const bool mainLoop = commandLine.exercise.isEmpty();
     SetSessionEndAction([mainLoop] { EndProgramFromOutside(mainLoop); });
     InstallSessionEndHandlers();
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [] { RequestSessionEnd(); });
+    EndSessionOnCommitDataRequest(app);
     run.Create(ProgramFolderOfExecutable());
     return run.Exec(app);
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -15,9 +16,75 @@ constexpr double kMaxFontPixels = 2048;
 // The result byte of a ternary raster operation: its truth table over
 // pattern, source and destination (0xAA is the destination unchanged).
 constexpr int kRopNop = 0xAA;
+constexpr int kRopSrcCopy = 0xCC;
+constexpr int kRopPatCopy = 0xF0;
 int RopByte(quint32 rop)
 {
     return int((rop >> 16) & 0xFF);
+}
+
+// Whether the operation's result changes with the pattern.
+bool UsesPattern(int rop)
+{
+    return (rop >> 4 & 0x0F) != (rop & 0x0F);
+}
+
+// The operation on one byte of pattern, source and destination, bit by bit:
+// bit 4P + 2S + D of the result byte says what the result bit is.
+quint8 Ternary(int rop, quint8 p, quint8 s, quint8 d)
+{
+    unsigned r = 0;
+    for (int i = 0; i < 8; ++i)
+        if (rop >> i & 1)
+            r |= unsigned(i & 4 ? p : ~p) & unsigned(i & 2 ? s : ~s) & unsigned(i & 1 ? d : ~d);
+    return quint8(r);
+}
+
+// Every operation is (D AND keep) XOR set, where keep and set come from the
+// pattern and the source alone: keep holds the bits where the result follows
+// the destination, set the result's bits over a destination of 0. So any
+// operation is two raster passes that Qt has, channel by channel.
+struct RopMasks {
+    QRgb keep, set;
+};
+RopMasks Masks(int rop, QRgb pattern, QRgb source)
+{
+    const auto channel = [&](int shift) {
+        const auto p = quint8(pattern >> shift), s = quint8(source >> shift);
+        const quint8 atZero = Ternary(rop, p, s, 0), atOne = Ternary(rop, p, s, 0xFF);
+        return std::pair<QRgb, QRgb>(QRgb(atZero ^ atOne) << shift, QRgb(atZero) << shift);
+    };
+    const auto [kr, sr] = channel(16);
+    const auto [kg, sg] = channel(8);
+    const auto [kb, sb] = channel(0);
+    return {0xFF000000u | kr | kg | kb, 0xFF000000u | sr | sg | sb};
+}
+
+// The keep and set images of an operation with a uniform pattern over a
+// source image, through one table per channel.
+std::pair<QImage, QImage> MaskImages(int rop, QRgb pattern, const QImage& source)
+{
+    const QImage src = source.convertToFormat(QImage::Format_RGB32);
+    QRgb keepTable[3][256], setTable[3][256];
+    for (int c = 0; c < 3; ++c)
+        for (int v = 0; v < 256; ++v) {
+            const int shift = 16 - 8 * c;
+            const RopMasks m = Masks(rop, pattern, QRgb(v) << shift);
+            keepTable[c][v] = m.keep & (0xFFu << shift);
+            setTable[c][v] = m.set & (0xFFu << shift);
+        }
+    QImage keep(src.size(), QImage::Format_RGB32), set(src.size(), QImage::Format_RGB32);
+    for (int y = 0; y < src.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(src.constScanLine(y));
+        auto* k = reinterpret_cast<QRgb*>(keep.scanLine(y));
+        auto* st = reinterpret_cast<QRgb*>(set.scanLine(y));
+        for (int x = 0; x < src.width(); ++x) {
+            const int r = qRed(in[x]), g = qGreen(in[x]), b = qBlue(in[x]);
+            k[x] = 0xFF000000u | keepTable[0][r] | keepTable[1][g] | keepTable[2][b];
+            st[x] = 0xFF000000u | setTable[0][r] | setTable[1][g] | setTable[2][b];
+        }
+    }
+    return {keep, set};
 }
 constexpr double kMaxPenPixels = 2048;
 
@@ -287,19 +354,32 @@ QPen GdiCanvas::DevicePen() const
 
 QBrush GdiCanvas::DeviceBrush() const
 {
+    return MappedBrush([](QRgb c) { return c; });
+}
+
+QBrush GdiCanvas::MappedBrush(const std::function<QRgb(QRgb)>& map) const
+{
+    const QColor colour = QColor::fromRgb(map(s_.brush.color.rgb()));
     switch (s_.brush.style) {
-    case 0: return QBrush(s_.brush.color);
+    case 0: return QBrush(colour);
     case 1: return Qt::NoBrush;
     case 2: {
         static const Qt::BrushStyle hatches[] = {Qt::HorPattern, Qt::VerPattern, Qt::BDiagPattern,
                                                  Qt::FDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
         const int h = s_.brush.hatch;
-        return QBrush(s_.brush.color, h >= 0 && h < 6 ? hatches[h] : Qt::SolidPattern);
+        return QBrush(colour, h >= 0 && h < 6 ? hatches[h] : Qt::SolidPattern);
     }
     default:
-        if (!s_.brush.pattern.isNull())
-            return QBrush(s_.brush.pattern);
-        return QBrush(s_.brush.color);
+        if (!s_.brush.pattern.isNull()) {
+            QImage pattern = s_.brush.pattern.convertToFormat(QImage::Format_ARGB32);
+            for (int y = 0; y < pattern.height(); ++y) {
+                auto* line = reinterpret_cast<QRgb*>(pattern.scanLine(y));
+                for (int x = 0; x < pattern.width(); ++x)
+                    line[x] = (map(line[x]) & 0x00FFFFFF) | (line[x] & 0xFF000000);
+            }
+            return QBrush(pattern);
+        }
+        return QBrush(colour);
     }
 }
 
@@ -679,21 +759,27 @@ void GdiCanvas::DrawImage(const QRectF& dest, const QImage& image, const QRectF&
     const QTransform t = place * LogicalToTarget();
     if (!Usable(t))
         return;
-    if (RopByte(rop) == kRopNop)
+    const int op = RopByte(rop);
+    if (op == kRopNop)
         return;   // the destination stays as it is
-    QImage img = image;
-    QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
-    switch (rop) {
-    case gdi::SrcAnd: mode = QPainter::RasterOp_SourceAndDestination; break;
-    case gdi::SrcPaint: mode = QPainter::RasterOp_SourceOrDestination; break;
-    case gdi::SrcInvert: mode = QPainter::RasterOp_SourceXorDestination; break;
-    case gdi::NotSrcCopy: img.invertPixels(); break;
-    default: break;
-    }
+    const QRectF target(0, 0, src.width(), src.height());
     painter_.save();
     painter_.setTransform(t);
-    painter_.setCompositionMode(mode);
-    painter_.drawImage(QRectF(0, 0, src.width(), src.height()), img, src);
+    if (op == kRopSrcCopy) {
+        painter_.drawImage(target, image, src);
+    } else {
+        // Pixel for pixel, as the operation works on bits: a smoothed
+        // in-between value of two masks would be no mask at all.
+        painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        const QRect part = src.toAlignedRect().intersected(image.rect());
+        const QRgb pattern = s_.brush.style == 1 ? 0 : s_.brush.color.rgb();
+        const auto [keep, set] = MaskImages(op, pattern, image.copy(part));
+        const QRectF from = src.translated(-part.topLeft());
+        painter_.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+        painter_.drawImage(target, keep, from);
+        painter_.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter_.drawImage(target, set, from);
+    }
     painter_.restore();
 }
 
@@ -703,31 +789,30 @@ void GdiCanvas::PatBlt(const QRectF& dest, quint32 rop)
     if (!Usable(t) || pathOpen_)
         return;
     const QPainterPath area = t.map(RectPath(dest.normalized()));
-    // The operation by its result byte (which of pattern and destination it
-    // uses); a transfer without a source has only these two.
-    const auto withBrush = [&](QPainter::CompositionMode mode) {
-        if (s_.brush.style == 1)
-            return;
-        painter_.save();
-        painter_.setCompositionMode(mode);
+    const int op = RopByte(rop);
+    if (op == kRopNop)
+        return;   // the destination stays as it is
+    if (op == kRopPatCopy) {
         painter_.fillPath(area, DeviceBrush());
-        painter_.restore();
-    };
-    switch (RopByte(rop)) {
-    case kRopNop: break;   // D: the destination stays as it is
-    case 0x00: painter_.fillPath(area, Qt::black); break;
-    case 0xFF: painter_.fillPath(area, Qt::white); break;
-    case 0x55:
-        painter_.save();
-        painter_.setCompositionMode(QPainter::RasterOp_NotDestination);
-        painter_.fillPath(area, Qt::black);
-        painter_.restore();
-        break;
-    case 0x5A: withBrush(QPainter::RasterOp_SourceXorDestination); break;   // PATINVERT
-    case 0xA0: withBrush(QPainter::RasterOp_SourceAndDestination); break;   // P AND D
-    case 0xFA: withBrush(QPainter::RasterOp_SourceOrDestination); break;    // P OR D
-    default: withBrush(QPainter::CompositionMode_SourceOver); break;       // PATCOPY and the rest
+        return;
     }
+    // A transfer without a source: the two passes of the operation with the
+    // brush's colours (or, when the pattern does not matter, plain colours).
+    QBrush keep, set;
+    if (UsesPattern(op)) {
+        keep = MappedBrush([op](QRgb p) { return Masks(op, p, 0).keep; });
+        set = MappedBrush([op](QRgb p) { return Masks(op, p, 0).set; });
+    } else {
+        const RopMasks m = Masks(op, 0, 0);
+        keep = QColor::fromRgb(m.keep);
+        set = QColor::fromRgb(m.set);
+    }
+    painter_.save();
+    painter_.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    painter_.fillPath(area, keep);
+    painter_.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter_.fillPath(area, set);
+    painter_.restore();
 }
 
 bool GdiCanvas::StartsMaskPair(const Blit& mask)

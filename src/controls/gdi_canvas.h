@@ -14,6 +14,7 @@
 #include <QRectF>
 #include <QTransform>
 
+#include <functional>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -126,7 +127,10 @@ public:
     // Draws src (sub-rectangle srcRect of image) into the logical rectangle
     // dest (sizes may be negative: mirrored) with a raster operation; an
     // image with alpha drawn with SrcCopy is blended over what is there.
+    // Every other operation works on each colour channel bit by bit with the
+    // brush's colour as the pattern.
     void DrawImage(const QRectF& dest, const QImage& image, const QRectF& srcRect, quint32 rop);
+    // A raster operation of the brush and the destination over dest.
     void PatBlt(const QRectF& dest, quint32 rop);
     // A bit-block transfer as records give it: the image is null when the
     // record carries no bitmap; src is the part of the image it takes.
@@ -180,6 +184,8 @@ private:
     double TargetSpan() const;      // cap of pen widths and font sizes
     QPen DevicePen() const;
     QBrush DeviceBrush() const;
+    // The selected brush with every colour of it mapped (pattern pixels too).
+    QBrush MappedBrush(const std::function<QRgb(QRgb)>& map) const;
     void ApplyClip();
     // Fills and/or strokes a logical path with the current pen and brush, or
     // adds it to the open path.

@@ -1,6 +1,7 @@
 #include "platform/session_end.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QSocketNotifier>
 
 #include <cerrno>
@@ -82,6 +83,12 @@ bool SessionEnding()
 void RequestSessionEnd()
 {
     Run();
+}
+
+QMetaObject::Connection EndSessionOnCommitDataRequest(QGuiApplication& app)
+{
+    // The manager itself is not needed: the program saves by ending.
+    return QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [] { RequestSessionEnd(); });
 }
 
 void ResetSessionEndForTests()

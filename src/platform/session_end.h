@@ -6,7 +6,11 @@
 // UI thread, where the program ends like after a click on the end tile. A
 // second signal while that runs ends the process at once, with the signal's
 // default action.
+#include <QMetaObject>
+
 #include <functional>
+
+class QGuiApplication;
 
 // What the first request does; it runs once, on the UI thread.
 void SetSessionEndAction(std::function<void()> onEnd);
@@ -16,5 +20,8 @@ void InstallSessionEndHandlers();
 bool SessionEnding();
 // A request from inside the program (the session manager; tests).
 void RequestSessionEnd();
+// The desktop session manager's request to save (before a logout or a
+// shutdown) from now on is such a request.
+QMetaObject::Connection EndSessionOnCommitDataRequest(QGuiApplication& app);
 // Back to the state before any request (tests).
 void ResetSessionEndForTests();

@@ -15,6 +15,8 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QMetaMethod>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -34,15 +36,28 @@ TEST(SessionEnd, TheSoundDeviceLeavesSigintAndSigtermToTheProgram)
     }
 }
 
-TEST(SessionEnd, ARequestClosesTheOpenDialogAndTheExerciseRecordsItsAnswers)
+namespace {
+
+const QString kSection = QStringLiteral("Hören und Schreiben ");
+
+// A pupil with a list of three words for exercise 1; the profile's path.
+QString PupilWithAList(TempProgram& prog)
 {
-    TempProgram prog;
-    const QString section = QStringLiteral("Hören und Schreiben ");
     prog.Write("listen\\tiere.txt", "Tiere\r\nzweite\r\nHund;8 100xx 11;;;;Hund\r\nKatze;8 100xx 11;;;;Katze\r\n"
                                     "Maus;8 100xx 11;;;;Maus\r\n");
     const QString profile = prog.Write("protokoll\\jeder.ini", "");
     Program().currentProfilePath = profile;
-    Ini::WriteString(profile, section, "Dateiname", "tiere.txt");
+    Ini::WriteString(profile, kSection, "Dateiname", "tiere.txt");
+    return profile;
+}
+
+} // namespace
+
+TEST(SessionEnd, ARequestClosesTheOpenDialogAndTheExerciseRecordsItsAnswers)
+{
+    TempProgram prog;
+    const QString section = kSection;
+    const QString profile = PupilWithAList(prog);
     QStringList asked;
     SetMessageHook([&](const MessageRequest& r) {
         asked << r.text;
@@ -71,6 +86,46 @@ TEST(SessionEnd, ARequestClosesTheOpenDialogAndTheExerciseRecordsItsAnswers)
     const QString protocol = DecodeCp1252(prog.Read("protokoll/jeder.txt"));
     EXPECT_TRUE(protocol.contains("Hund               = -OK-")) << protocol.toStdString();
     EXPECT_EQ(Ini::ReadInt(profile, section, "Listenstelle", -1), 1);
+    SetMessageHook({});
+    SetSessionEndAction({});
+    ResetSessionEndForTests();
+}
+
+TEST(SessionEnd, TheSessionManagersSaveRequestEndsTheExerciseLikeTheEndTile)
+{
+    TempProgram prog;
+    const QString profile = PupilWithAList(prog);
+    QStringList asked;
+    SetMessageHook([&](const MessageRequest& r) {
+        asked << r.text;
+        return Answer::No;
+    });
+    SetSessionEndAction([] { EndProgramFromOutside(false); });
+    const QMetaObject::Connection connection = EndSessionOnCommitDataRequest(*qApp);
+
+    TestExercise w(kSection);
+    QTimer::singleShot(0, &w, [&] {
+        w.PressButton(T_urahnlrb1::kCheck); // Hund right
+        w.PressButton(T_urahnlrb1::kNext);
+        QTimer::singleShot(0, &w, [] {
+            // The save request as the session manager sends it before a
+            // logout (the manager object is not used, so none is made).
+            const QMetaMethod request = QMetaMethod::fromSignal(&QGuiApplication::commitDataRequest);
+            void* arguments[] = {nullptr, nullptr};
+            QMetaObject::activate(qApp, &QGuiApplication::staticMetaObject,
+                                  request.methodIndex() - QGuiApplication::staticMetaObject.methodOffset(),
+                                  arguments);
+        });
+    });
+    w.ShowModal();
+    QObject::disconnect(connection);
+
+    EXPECT_TRUE(SessionEnding());
+    EXPECT_TRUE(w.IsTornDown());
+    EXPECT_TRUE(asked.isEmpty()) << asked.join("|").toStdString();
+    const QString protocol = DecodeCp1252(prog.Read("protokoll/jeder.txt"));
+    EXPECT_TRUE(protocol.contains("Hund               = -OK-")) << protocol.toStdString();
+    EXPECT_EQ(Ini::ReadInt(profile, kSection, "Listenstelle", -1), 1);
     SetMessageHook({});
     SetSessionEndAction({});
     ResetSessionEndForTests();

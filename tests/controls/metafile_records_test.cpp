@@ -11,11 +11,12 @@
 
 namespace {
 
-QImage Render(const QByteArray& bytes, QSize size, QColor background = Qt::white)
+QImage Render(const QByteArray& bytes, QSize size, QColor background = Qt::white,
+             QImage::Format format = QImage::Format_ARGB32_Premultiplied)
 {
     const Metafile m = Metafile::FromBytes(bytes);
     EXPECT_FALSE(m.IsNull());
-    QImage img(size, QImage::Format_ARGB32_Premultiplied);
+    QImage img(size, format);
     img.fill(background);
     QPainter p(&img);
     m.Play(p, QRectF(QPointF(0, 0), QSizeF(size)));
@@ -100,6 +101,83 @@ TEST_P(MetafileRecords, ATransferThatLeavesTheDestinationDoesNotPaint)
     const QImage img = Render(w.End(), QSize(40, 20));
     EXPECT_EQ(img.pixelColor(10, 10), QColor(Qt::white));
     EXPECT_EQ(img.pixelColor(30, 10), QColor(Qt::red));
+}
+
+TEST_P(MetafileRecords, RasterOperationsWorkOnEveryChannelBitByBit)
+{
+    // Destination, source bitmap and brush (the pattern) of distinct bits in
+    // every channel; each operation's result is its formula on each channel.
+    const QRgb d = qRgb(0x30, 0x60, 0xC0), s = qRgb(0x0F, 0xF0, 0x55), pat = qRgb(0x99, 0x3C, 0xA5);
+    const struct {
+        const char* name;
+        quint32 rop;
+        quint8 (*result)(quint8 p, quint8 s, quint8 d);
+    } cases[] = {
+        {"SRCCOPY", 0x00CC0020, [](quint8, quint8 s, quint8) { return s; }},
+        {"SRCPAINT", 0x00EE0086, [](quint8, quint8 s, quint8 d) { return quint8(s | d); }},
+        {"SRCAND", 0x008800C6, [](quint8, quint8 s, quint8 d) { return quint8(s & d); }},
+        {"SRCINVERT", 0x00660046, [](quint8, quint8 s, quint8 d) { return quint8(s ^ d); }},
+        {"SRCERASE", 0x00440328, [](quint8, quint8 s, quint8 d) { return quint8(s & ~d); }},
+        {"NOTSRCCOPY", 0x00330008, [](quint8, quint8 s, quint8) { return quint8(~s); }},
+        {"NOTSRCERASE", 0x001100A6, [](quint8, quint8 s, quint8 d) { return quint8(~(s | d)); }},
+        {"MERGECOPY", 0x00C000CA, [](quint8 p, quint8 s, quint8) { return quint8(p & s); }},
+        {"MERGEPAINT", 0x00BB0226, [](quint8, quint8 s, quint8 d) { return quint8(~s | d); }},
+        {"PATCOPY", 0x00F00021, [](quint8 p, quint8, quint8) { return p; }},
+        {"PATPAINT", 0x00FB0A09, [](quint8 p, quint8 s, quint8 d) { return quint8(p | ~s | d); }},
+        {"PATINVERT", 0x005A0049, [](quint8 p, quint8, quint8 d) { return quint8(p ^ d); }},
+        {"DSTINVERT", 0x00550009, [](quint8, quint8, quint8 d) { return quint8(~d); }},
+        {"BLACKNESS", 0x00000042, [](quint8, quint8, quint8) { return quint8(0); }},
+        {"WHITENESS", 0x00FF0062, [](quint8, quint8, quint8) { return quint8(0xFF); }},
+        // P xor (S and (D xor P)): the destination where the source is set, else the pattern.
+        {"PSDPxax", 0x00B8074A, [](quint8 p, quint8 s, quint8 d) { return quint8(p ^ (s & (d ^ p))); }},
+    };
+    QImage source(3, 2, QImage::Format_RGB32);
+    source.fill(s);
+    const auto expected = [](auto f, QRgb p, QRgb s, QRgb d) {
+        return qRgb(f(qRed(p), qRed(s), qRed(d)), f(qGreen(p), qGreen(s), qGreen(d)), f(qBlue(p), qBlue(s), qBlue(d)));
+    };
+    for (const auto& c : cases) {
+        for (const bool withBitmap : {true, false}) {
+            MetafileWriter w(GetParam());
+            w.Begin(40, 20);
+            w.SetBrush(QColor::fromRgb(pat));
+            if (withBitmap)
+                w.Image(QRect(5, 5, 30, 10), source, c.rop);
+            else
+                w.PatBlt(QRect(5, 5, 30, 10), c.rop);
+            const QByteArray file = w.End();
+            for (QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied}) {
+                const QImage img = Render(file, QSize(40, 20), QColor::fromRgb(d), format);
+                // A transfer without a bitmap has a source of 0.
+                const QRgb want = expected(c.result, pat, withBitmap ? s : 0, d);
+                EXPECT_EQ(QColor::fromRgb(img.pixel(20, 10)), QColor::fromRgb(want)) << c.name << " " << withBitmap;
+                EXPECT_EQ(QColor::fromRgb(img.pixel(12, 7)), QColor::fromRgb(want)) << c.name << " " << withBitmap;
+                EXPECT_EQ(img.pixel(2, 2), d) << c.name << " outside the rectangle";
+                EXPECT_EQ(qAlpha(img.pixel(20, 10)), 255) << c.name;
+            }
+        }
+    }
+}
+
+TEST_P(MetafileRecords, AStretchedBitmapWithARasterOperationHasNoInBetweenColours)
+{
+    // Two pixels, black and white, stretched over 80 with SRCINVERT: every
+    // pixel is the background or its inverse, none smoothed in between.
+    QImage source(2, 1, QImage::Format_RGB32);
+    source.setPixel(0, 0, qRgb(0, 0, 0));
+    source.setPixel(1, 0, qRgb(255, 255, 255));
+    MetafileWriter w(GetParam());
+    w.Begin(80, 10);
+    w.Image(QRect(0, 0, 80, 10), source, 0x00660046);
+    const QRgb d = qRgb(0x30, 0x60, 0xC0);
+    const QImage img = Render(w.End(), QSize(80, 10), QColor::fromRgb(d));
+    int inverted = 0;
+    for (int x = 0; x < 80; ++x) {
+        const QRgb px = img.pixel(x, 5) & 0xFFFFFF;
+        EXPECT_TRUE(px == (d & 0xFFFFFF) || px == (~d & 0xFFFFFF)) << x << " " << std::hex << px;
+        inverted += px == (~d & 0xFFFFFF);
+    }
+    EXPECT_NEAR(inverted, 40, 2);
 }
 
 TEST_P(MetafileRecords, TheFontWidthCondensesAndExpandsTheText)

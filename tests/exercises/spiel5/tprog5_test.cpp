@@ -118,7 +118,10 @@ TEST_F(MemoryWindowTest, ClickDuringTheFlipIsNotKeptForLater)
     UseSection(Section::kBildMemory);
     Set("Mit Sound", 2);
     Open();
-    const auto [a, b] = Cards(false);
+    // Plain names: the lambda below uses them, which older compilers refuse
+    // for structured bindings.
+    const auto cards = Cards(false);
+    const int a = cards.first, b = cards.second;
     bool clicked = false;
     clock.OnAdvance([&](qint64) {
         if (!clicked && w && w->Flip().Card() == a) {
