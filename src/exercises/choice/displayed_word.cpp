@@ -20,3 +20,15 @@ void PrepareDisplayedWords(tmoiel& list, bool mitArtikel)
             entry->Field(FieldWord) = WithoutLeadingArticle(entry->Field(FieldWord));
     }
 }
+
+QChar WordAlignmentCode(int textausrichtung)
+{
+    switch (textausrichtung) {
+    case 0: return u'1';
+    case 2: return u'7';
+    case 3: return u'3';
+    case -1: return u'0';
+    case 6: return u'6';
+    default: return u'4';
+    }
+}

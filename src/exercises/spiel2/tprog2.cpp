@@ -31,19 +31,6 @@ const QColor kDarkCyan(0, 0x80, 0x80);
 const QColor kCyan(0, 0xFF, 0xFF);
 const QColor kSelectionColour(0xFF, 0, 0xFF);
 
-// The alignment code of the word style for Textausrichtung.
-QChar AlignmentCode(int textausrichtung)
-{
-    switch (textausrichtung) {
-    case 0: return u'1';
-    case 2: return u'7';
-    case 3: return u'3';
-    case -1: return u'0';
-    case 6: return u'6';
-    default: return u'4';
-    }
-}
-
 } // namespace
 
 Tprog2::Tprog2(bool uncover, QWidget* parent)
@@ -441,7 +428,7 @@ void Tprog2::DrawWordField(tdrbutton& b, QPainter& painter)
     const ColourPair& pair = animator_.ColoursOf(b.Number());
     QString style = kWordStyle;
     style[0] = pair.background;
-    style[6] = AlignmentCode(s.textausrichtung);
+    style[6] = WordAlignmentCode(s.textausrichtung);
     style[7] = s.outfit;
     style[8] = pair.text;
     b.SetStyle(style);

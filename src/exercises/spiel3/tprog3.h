@@ -127,6 +127,11 @@ protected:
     void SoundEnded(int button);
     void StartEffect(int field, bool opening);
     void ApplySoundBoxes();
+    // After the settings dialog: the profile's settings taken, the list
+    // shuffled when shuffling was switched on, the layout and candidates new.
+    void TakeNewSettings();
+    // The current task once more, through the next-task command.
+    void RepeatTask();
 
     // Typing a message over a field (with its reference text widened when the
     // message is longer) and erasing it.

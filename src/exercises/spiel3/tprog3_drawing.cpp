@@ -6,6 +6,7 @@
 #include "controls/face_layout.h"
 #include "controls/tdrbutton.h"
 #include "data/exercise_settings.h"
+#include "exercises/choice/displayed_word.h"
 #include "framework/input_discard.h"
 
 #include <QPainter>
@@ -25,19 +26,6 @@ const QColor kSelectedDark(0x80, 0x80, 0);
 const QColor kSelectedLight(0xC0, 0xC0, 0);
 constexpr int kEffectStepMs = 15;
 
-// The alignment code of the word style for Textausrichtung.
-QChar AlignmentCode(int textausrichtung)
-{
-    switch (textausrichtung) {
-    case 0: return u'1';
-    case 2: return u'7';
-    case 3: return u'3';
-    case -1: return u'0';
-    case 6: return u'6';
-    default: return u'4';
-    }
-}
-
 } // namespace
 
 int Tprog3::FrameWidth() const
@@ -51,7 +39,7 @@ QString Tprog3::WordStyle(bool) const
     const ColourPair& pair = animator_.Colours();
     QString style = kWordStyle;
     style[0] = pair.background;
-    style[6] = AlignmentCode(s.textausrichtung);
+    style[6] = WordAlignmentCode(s.textausrichtung);
     style[7] = s.outfit;
     style[8] = pair.text;
     return style;

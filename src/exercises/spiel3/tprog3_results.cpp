@@ -24,6 +24,12 @@ void Tprog3::OptionsPressed()
     }
     StopAll();
     T_urahnlrb1::OptionsPressed();
+    TakeNewSettings();
+    RepeatTask();
+}
+
+void Tprog3::TakeNewSettings()
+{
     const int shuffledBefore = ExerciseSettings().wuerfeln;
     RunSettingsDialog();
     // What the profile holds now, whether the dialog stored or not.
@@ -36,6 +42,10 @@ void Tprog3::OptionsPressed()
     MakeLayout();
     MakeCandidates();
     update();
+}
+
+void Tprog3::RepeatTask()
+{
     // The task again with the new settings.
     position = std::max(0, position - 1);
     SetPending(kNext);

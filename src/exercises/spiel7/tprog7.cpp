@@ -6,7 +6,6 @@
 #include "exercises/spiel7/reading_order.h"
 #include "framework/input_discard.h"
 #include "framework/spelling_out.h"
-#include "framework/shuffle.h"
 #include "sound/article_cut.h"
 
 #include <QApplication>
@@ -41,21 +40,9 @@ void Tprog7::OptionsPressed()
         RunPending();
         return;
     }
-    const int shuffledBefore = ExerciseSettings().wuerfeln;
-    RunSettingsDialog();
-    LoadSettings(Section());
-    ApplySoundBoxes();
-    if (ExerciseSettings().wuerfeln == 1 && shuffledBefore != 1 && CurrentList())
-        Shuffle(*CurrentList());
-    if (tdrbutton* w = Field(kWordField))
-        w->DropFace();
-    update();
-    MakeLayout();
-    MakeCandidates();
+    TakeNewSettings();
     QCoreApplication::processEvents();
-    position = std::max(0, position - 1);
-    SetPending(kNext);
-    PostPending();
+    RepeatTask();
 }
 
 void Tprog7::DrawingNotice(int field)
