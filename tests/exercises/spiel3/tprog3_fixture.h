@@ -11,6 +11,7 @@
 #include "platform/random.h"
 #include "platform/text_codec.h"
 #include "support/fake_audio_device.h"
+#include "support/exercise_files.h"
 #include "support/fake_clock.h"
 #include "support/qt_printers.h"
 #include "support/temp_program.h"
@@ -84,22 +85,11 @@ protected:
         QStringList rows;
         for (qsizetype i = 0; i < words.size(); ++i)
             rows << QStringLiteral("%1;8 100xx 11;Bild %1;%2;;%1").arg(words[i], i < speech.size() ? speech[i] : QString());
-        QStringList lines = {QStringLiteral("Test"), QStringLiteral("zweite Zeile")};
-        lines += rows;
-        prog.Write("listen\\test.txt", EncodeCp1252(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+        WriteTestList(prog, rows);
     }
-    void Table(const QString& file, const QStringList& texts)
-    {
-        QStringList lines = {QStringLiteral("Tabelle"), QStringLiteral("Stimmen")};
-        for (const QString& t : texts)
-            lines << QStringLiteral(";;;%1;%1;%1").arg(t);
-        prog.Write(file, EncodeCp1252(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
-    }
-    void Set(const char* key, int value) { Ini::WriteInt(profile, section, QString::fromUtf8(key), value); }
-    void SetText(const char* key, const char* value)
-    {
-        Ini::WriteString(profile, section, QString::fromUtf8(key), QString::fromUtf8(value));
-    }
+    void Table(const QString& file, const QStringList& texts) { WriteTextTable(prog, file, texts); }
+    void Set(const char* key, int value) { SetProfileInt(profile, section, key, value); }
+    void SetText(const char* key, const char* value) { SetProfileText(profile, section, key, value); }
 
     template <class Window = Tprog3>
     Window& Open()
