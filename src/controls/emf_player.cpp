@@ -3,6 +3,7 @@
 #include "controls/dib_reader.h"
 #include "controls/font_charset.h"
 #include "controls/metafile_players.h"
+#include "controls/picture_limits.h"
 #include "platform/text_codec.h"
 
 #include <cmath>
@@ -276,11 +277,12 @@ std::optional<MetafileInfo> ReadEmfInfo(const ByteReader& file)
     if (frame100.width() > 0 && frame100.height() > 0) {
         info.frame = QRectF(frame100.left() * info.pxPerMmX / 100, frame100.top() * info.pxPerMmY / 100,
                             frame100.width() * info.pxPerMmX / 100, frame100.height() * info.pxPerMmY / 100);
-        info.naturalSize = QSize(qRound(frame100.width() * 96 / 2540), qRound(frame100.height() * 96 / 2540));
+        info.naturalSize = QSize(ClampedPictureSide(frame100.width() * 96 / 2540),
+                                 ClampedPictureSide(frame100.height() * 96 / 2540));
     } else {
         const QRectF bounds = head.Box(8).normalized().adjusted(0, 0, 1, 1);
         info.frame = bounds;
-        info.naturalSize = bounds.size().toSize();
+        info.naturalSize = QSize(ClampedPictureSide(bounds.width()), ClampedPictureSide(bounds.height()));
     }
     if (!(info.frame.width() > 0 && info.frame.height() > 0) || !std::isfinite(info.frame.width()) ||
         !std::isfinite(info.frame.height()))

@@ -12,6 +12,9 @@ namespace {
 constexpr int kMaxObjects = 65536;
 constexpr int kMaxSavedStates = 1024;
 constexpr double kMaxFontPixels = 2048;
+// Condensed, expanded and advance-fitted text is stretched at most this much
+// either way: the font engine fails on glyphs stretched without bound.
+constexpr double kMaxTextStretch = 16;
 
 // The result byte of a ternary raster operation: its truth table over
 // pattern, source and destination (0xAA is the destination unchanged).
@@ -675,7 +678,7 @@ QFont GdiCanvas::DeviceFont(double* heightPx) const
         const double wanted = std::abs(s_.font.width) * scaleX;
         const double natural = QFontMetricsF(font).averageCharWidth();
         if (natural > 0 && std::isfinite(wanted) && wanted > 0)
-            font.setStretch(std::clamp(qRound(100 * wanted / natural), 1, 4000));
+            font.setStretch(qRound(100 * std::clamp(wanted / natural, 1 / kMaxTextStretch, kMaxTextStretch)));
     }
     *heightPx = h;
     return font;
@@ -737,7 +740,7 @@ void GdiCanvas::TextOut(QPointF p, const QString& text, const std::vector<double
     const double natural = fm.horizontalAdvance(text);
     if (!dx.empty() && natural > 0 && width > 0) {
         painter_.translate(x0, 0);
-        painter_.scale(width / natural, 1);
+        painter_.scale(std::clamp(width / natural, 1 / kMaxTextStretch, kMaxTextStretch), 1);
         painter_.drawText(QPointF(0, y0), text);
     } else {
         painter_.drawText(QPointF(x0, y0), text);

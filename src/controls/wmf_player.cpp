@@ -3,6 +3,7 @@
 #include "controls/dib_reader.h"
 #include "controls/font_charset.h"
 #include "controls/metafile_players.h"
+#include "controls/picture_limits.h"
 #include "platform/text_codec.h"
 
 #include <cmath>
@@ -270,7 +271,8 @@ std::optional<MetafileInfo> ReadWmfInfo(const ByteReader& file)
         const double l = file.I16(6), t = file.I16(8), r = file.I16(10), b = file.I16(12);
         const int inch = file.U16(14) > 0 ? file.U16(14) : 1440;
         info.frame = QRectF(QPointF(l, t), QPointF(r, b)).normalized();
-        info.naturalSize = QSize(qRound(info.frame.width() * 96 / inch), qRound(info.frame.height() * 96 / inch));
+        info.naturalSize = QSize(ClampedPictureSide(info.frame.width() * 96 / inch),
+                                 ClampedPictureSide(info.frame.height() * 96 / inch));
     } else {
         // No placeable header: the first window the records set is the picture.
         std::optional<QPointF> org;
@@ -285,7 +287,7 @@ std::optional<MetafileInfo> ReadWmfInfo(const ByteReader& file)
         if (!ext || ext->width() == 0 || ext->height() == 0)
             return std::nullopt;
         info.frame = QRectF(org.value_or(QPointF()), *ext).normalized();
-        info.naturalSize = QSize(qRound(info.frame.width()), qRound(info.frame.height()));
+        info.naturalSize = QSize(ClampedPictureSide(info.frame.width()), ClampedPictureSide(info.frame.height()));
     }
     if (info.frame.width() <= 0 || info.frame.height() <= 0)
         return std::nullopt;

@@ -4,7 +4,9 @@
 // of its font and joined scripts, and the exact reference size of an EMF.
 #include "controls/font_charset.h"
 #include "controls/metafile.h"
+#include "controls/metafile_players.h"
 #include "controls/metafile_writer.h"
+#include "controls/picture_limits.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -282,4 +284,39 @@ TEST(MetafileHeader, TheExactSizeInMicrometresIsUsedWhenItAgrees)
         ASSERT_TRUE(rounded);
         EXPECT_NEAR(rounded->pxPerMmX, 1366 / 361.0, 1e-9);
     }
+}
+
+TEST(MetafileText, AbsurdFontWidthsAndAdvancesStretchTheTextOnlySoFar)
+{
+    // Width fields and advances far beyond the letters are held to a bounded
+    // stretch; unbounded ones once crashed the font engine.
+    const auto ink = [](int fontWidth, int advance) {
+        MetafileWriter w(MetafileFormat::Emf);
+        w.Begin(1000, 40);
+        w.SetFont("DejaVu Sans", 20, false, false, fontWidth);
+        if (advance > 0)
+            w.TextWithAdvances(QPoint(0, 5), "M", {advance});
+        else
+            w.Text(QPoint(0, 5), "M");
+        return InkWidth(Render(w.End(), QSize(1000, 40)));
+    };
+    const int natural = ink(0, 0);
+    ASSERT_GT(natural, 5);
+    EXPECT_GT(ink(0, 900), natural * 4) << "advances still stretch";
+    EXPECT_LT(ink(0, 900), natural * 20);
+    EXPECT_LT(ink(2000000000, 0), natural * 20);
+    EXPECT_LE(ink(2000000000, 2000000000), 1000);
+}
+
+TEST(MetafileHeader, AbsurdBoundsGiveABoundedNaturalSize)
+{
+    MetafileWriter w(MetafileFormat::Emf);
+    w.Begin(100, 100);
+    QByteArray bytes = w.End();
+    // No frame, and bounds from one end of the coordinate range to the other.
+    const qint32 box[8] = {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, 0, 0, 0, 0};
+    bytes.replace(8, sizeof box, reinterpret_cast<const char*>(box), sizeof box);
+    const auto info = ReadEmfInfo(ByteReader(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size()));
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->naturalSize, QSize(kMaxPictureSide, kMaxPictureSide));
 }
