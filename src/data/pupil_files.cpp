@@ -47,10 +47,11 @@ void RemovePupilFiles(const QString& profileFile)
 
 int RemoveStaleTemporaries(const QString& folder, qint64 minAgeMs)
 {
-    // Whole copies a write left before its rename, and the markers the lock
-    // file leaves while it takes over a stale lock ("namen.txt.lock.rmlock").
+    // Whole copies a write left before its rename, the markers the lock
+    // file leaves while it takes over a stale lock ("namen.txt.lock.rmlock"),
+    // and the marks of writers killed while they waited ("namen.txt.lock.wait").
     static const QRegularExpression pattern(
-        QStringLiteral("^.+\\.(ini|txt|zgn|fhl|rtf)(\\.[A-Za-z0-9]{6}|\\.lock(\\.rmlock)+)$"),
+        QStringLiteral("^.+\\.(ini|txt|zgn|fhl|rtf)(\\.[A-Za-z0-9]{6}|\\.lock(\\.rmlock)+|\\.lock\\.wait)$"),
         QRegularExpression::CaseInsensitiveOption);
     const QDateTime now = QDateTime::currentDateTimeUtc();
     int removed = 0;

@@ -19,7 +19,8 @@ void RemovePupilFiles(const QString& profileFile);
 // digits) that are older than minAgeMs: an atomic write that was cut off
 // between writing its copy and renaming it leaves one. Also the markers
 // "<file>.lock.rmlock" a process killed while taking over a stale lock
-// leaves. Returns how many went.
+// leaves, and the marks "<file>.lock.wait" of writers killed while waiting
+// for a lock. Returns how many went.
 int RemoveStaleTemporaries(const QString& folder, qint64 minAgeMs = 60000);
 
 // Removes the files of pupils the registry no longer names: "jeder<n>" with

@@ -2,13 +2,17 @@
 
 #include "platform/file_paths.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QRandomGenerator>
+#include <QSysInfo>
 #include <QThread>
 #include <atomic>
+#include <cstdlib>
 
 namespace {
 
@@ -25,16 +29,56 @@ QString FileUpdateLock::LockPathOf(const QString& path)
     return NativePath(path) + QStringLiteral(".lock");
 }
 
+namespace {
+
+// A writer that has waited a while says so in "<file>.lock.wait"; another
+// writer that comes for the lock while that mark is fresh stands back, so a
+// process that writes again and again cannot keep the others out for good.
+constexpr int kMarkAfterMs = 20;     // waiting this long leaves the mark
+constexpr int kMarkRefreshMs = 250;  // a waiter renews its mark this often
+constexpr int kMarkFreshMs = 1000;   // older marks are of a waiter that died
+constexpr int kStandBackMs = 1000;   // a writer stands back at most this long
+
+QString WaitMarkPathOf(const QString& path)
+{
+    return FileUpdateLock::LockPathOf(path) + QStringLiteral(".wait");
+}
+
+bool MarkIsFresh(const QFileInfo& info)
+{
+    return info.exists() &&
+           std::abs(info.lastModified().msecsTo(QDateTime::currentDateTime())) < kMarkFreshMs;
+}
+
+QByteArray ReadMark(const QString& markPath)
+{
+    QFile f(markPath);
+    return f.open(QIODevice::ReadOnly) ? f.read(200) : QByteArray();
+}
+
+} // namespace
+
 FileUpdateLock::FileUpdateLock(const QString& path) : lock_(std::make_unique<QLockFile>(LockPathOf(path)))
 {
     lock_->setStaleLockTime(kStaleMs);
+    const QString markPath = WaitMarkPathOf(path);
+    // Names this writer: process, host and a random part for the thread.
+    const QByteArray me = QByteArray::number(QCoreApplication::applicationPid()) + '@' +
+                          QSysInfo::machineHostName().toUtf8() + '#' +
+                          QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+    bool marked = false;
+    QElapsedTimer waited, sinceMark;
+    waited.start();
     // Polled in short random steps: QLockFile's own waiting doubles its pauses
     // and lets a busy writer starve the others.
-    QElapsedTimer waited;
-    waited.start();
-    while (!(locked_ = lock_->tryLock(0))) {
-        if (lock_->error() == QLockFile::PermissionError || lock_->error() == QLockFile::UnknownError ||
-            waited.elapsed() >= g_timeoutMs.load())
+    for (;;) {
+        const QFileInfo mark(markPath);
+        const bool othersWait = waited.elapsed() < kStandBackMs && MarkIsFresh(mark) && ReadMark(markPath) != me;
+        if (!othersWait && (locked_ = lock_->tryLock(0)))
+            break;
+        if (!othersWait && (lock_->error() == QLockFile::PermissionError || lock_->error() == QLockFile::UnknownError))
+            break;
+        if (waited.elapsed() >= g_timeoutMs.load())
             break;
         // A holder killed between creating the lock file and writing who it
         // is leaves a file that names nobody; it is taken over once it is
@@ -42,13 +86,22 @@ FileUpdateLock::FileUpdateLock(const QString& path) : lock_(std::make_unique<QLo
         qint64 pid = 0;
         QString host, app;
         const QFileInfo info(LockPathOf(path));
-        if (!lock_->getLockInfo(&pid, &host, &app) && info.exists() &&
+        if (!othersWait && !lock_->getLockInfo(&pid, &host, &app) && info.exists() &&
             info.lastModified().msecsTo(QDateTime::currentDateTime()) > kUnnamedStaleMs) {
             lock_->removeStaleLockFile();
             continue;
         }
+        if (!othersWait && waited.elapsed() >= kMarkAfterMs && (!marked || sinceMark.elapsed() >= kMarkRefreshMs)) {
+            QFile f(markPath);
+            if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                f.write(me);
+            marked = true;
+            sinceMark.start();
+        }
         QThread::usleep(500 + QRandomGenerator::global()->bounded(3000));
     }
+    if (marked && ReadMark(markPath) == me)
+        QFile::remove(markPath);
 }
 
 FileUpdateLock::~FileUpdateLock() = default;

@@ -10,6 +10,7 @@
 #include "support/temp_program.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLockFile>
@@ -45,16 +46,18 @@ TEST(PupilFiles, StaleTemporariesOfExactlyThatPatternGo)
     const QString root = prog.Path("protokoll/");
     for (const char* name : {"jeder.ini.Ab3dEf", "anna.TXT.x1Y2z3", "namen.txt.000000", "jeder.ini.fresh1",
                              "jeder.ini.Ab3dE", "jeder.ini.Ab3dEfG", "brief.doc.Ab3dEf", "jeder.ini.Ab-dEf",
-                             "jeder.ini", "namen.txt.lock.rmlock", "anna.ini.lock.rmlock.rmlock", "namen.txt.lock"})
+                             "jeder.ini", "namen.txt.lock.rmlock", "anna.ini.lock.rmlock.rmlock", "namen.txt.lock",
+                             "namen.txt.lock.wait"})
         prog.Write(QString("protokoll/") + name, "x");
     for (const char* name : {"jeder.ini.Ab3dEf", "anna.TXT.x1Y2z3", "namen.txt.000000", "jeder.ini.Ab3dE",
                              "jeder.ini.Ab3dEfG", "brief.doc.Ab3dEf", "jeder.ini.Ab-dEf", "jeder.ini",
-                             "namen.txt.lock.rmlock", "anna.ini.lock.rmlock.rmlock", "namen.txt.lock"})
+                             "namen.txt.lock.rmlock", "anna.ini.lock.rmlock.rmlock", "namen.txt.lock",
+                             "namen.txt.lock.wait"})
         Age(root + name, 120);
     Age(root + "jeder.ini.fresh1", 10); // a write that may be going on right now
 
     // The lock itself stays: the lock file judges whether its holder lives.
-    EXPECT_EQ(RemoveStaleTemporaries(root), 5);
+    EXPECT_EQ(RemoveStaleTemporaries(root), 6);
     EXPECT_EQ(FilesIn(root), (QStringList{"brief.doc.Ab3dEf", "jeder.ini", "jeder.ini.Ab-dEf", "jeder.ini.Ab3dE",
                                           "jeder.ini.Ab3dEfG", "jeder.ini.fresh1", "namen.txt.lock"}));
 }
@@ -234,10 +237,16 @@ TEST(FileLocking, TwoProcessesAddingPupilsAtOnceLoseNone)
     const QString root = dir.path() + "/daten/";
     QDir().mkpath(root);
     constexpr int kEach = 120;
-    std::unique_ptr<QProcess> a(StartDriver(root, {"add", "A", QString::number(kEach)}));
-    std::unique_ptr<QProcess> b(StartDriver(root, {"add", "B", QString::number(kEach)}));
-    ASSERT_TRUE(a->waitForFinished(60000));
-    ASSERT_TRUE(b->waitForFinished(60000));
+    // A lock timeout of a second: an add gives up (and its pupil is lost)
+    // when the other process keeps the lock that long, so it shows whether
+    // two busy writers take turns.
+    std::unique_ptr<QProcess> a(StartDriver(root, {"add", "A", QString::number(kEach), "1000"}));
+    std::unique_ptr<QProcess> b(StartDriver(root, {"add", "B", QString::number(kEach), "1000"}));
+    // Every add is flushed to disk; on a loaded machine or under a sanitizer
+    // the two processes take a good while, so they get the test's whole time.
+    const QDeadlineTimer deadline(110000);
+    ASSERT_TRUE(a->waitForFinished(int(deadline.remainingTime())));
+    ASSERT_TRUE(b->waitForFinished(int(std::max<qint64>(1, deadline.remainingTime()))));
     EXPECT_EQ(a->exitCode(), 0);
     EXPECT_EQ(b->exitCode(), 0);
 
@@ -252,6 +261,7 @@ TEST(FileLocking, TwoProcessesAddingPupilsAtOnceLoseNone)
     EXPECT_EQ(lines.size(), 2 * kEach + 1);
     EXPECT_EQ(names.size(), size_t(2 * kEach + 1));
     EXPECT_EQ(profiles.size(), size_t(2 * kEach + 1)); // no two pupils share a profile
+    EXPECT_FALSE(QFile::exists(root + "namen.txt.lock.wait")) << "waiters take their marks away";
     for (int i = 0; i < kEach; ++i) {
         EXPECT_TRUE(names.count(QString("A%1").arg(i)));
         EXPECT_TRUE(names.count(QString("B%1").arg(i)));

@@ -5,14 +5,16 @@
 //
 //   write_driver <data root> profile|registry|protocol|certificate|errorlist
 //       writes until killed; prints "ready" after the first complete write
-//   write_driver <data root> add <prefix> <count>
-//       adds the pupils <prefix>0 ... <prefix><count-1>
+//   write_driver <data root> add <prefix> <count> [<lock timeout in ms>]
+//       adds the pupils <prefix>0 ... <prefix><count-1>; exits with 3 when
+//       the program would have shown a message (an add that failed)
 #include "data/program_state.h"
 #include "data/pupil_selection.h"
 #include "data/word_list.h"
 #include "framework/certificate_data.h"
 #include "framework/error_list.h"
 #include "framework/results_protocol.h"
+#include "platform/file_lock.h"
 #include "platform/ini_file.h"
 #include "platform/messages.h"
 
@@ -77,6 +79,8 @@ int WriteForever(const QString& kind)
     }
 }
 
+int g_messages = 0;
+
 int AddPupils(const QString& prefix, int count)
 {
     for (int i = 0; i < count; ++i) {
@@ -85,7 +89,7 @@ int AddPupils(const QString& prefix, int count)
         selection.SetText(prefix + QString::number(i));
         selection.ConfirmPupilName();
     }
-    return 0;
+    return g_messages ? 3 : 0;
 }
 
 } // namespace
@@ -96,14 +100,23 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments();
     if (args.size() < 3)
         return 2;
-    SetMessageHook([](const MessageRequest&) { return Answer::Ok; });
+    SetMessageHook([](const MessageRequest& r) {
+        ++g_messages;
+        std::fprintf(stderr, "message: %s\n", qPrintable(r.text));
+        return Answer::Ok;
+    });
     QString root = args[1];
     if (!root.endsWith(u'/'))
         root += u'/';
     QDir().mkpath(root);
     Program().programFolder = root;
     Program().dataRoot = root;
-    if (args[2] == QLatin1String("add"))
-        return args.size() < 5 ? 2 : AddPupils(args[3], args[4].toInt());
+    if (args[2] == QLatin1String("add")) {
+        if (args.size() < 5)
+            return 2;
+        if (args.size() > 5)
+            FileUpdateLock::SetTimeoutMs(args[5].toInt());
+        return AddPupils(args[3], args[4].toInt());
+    }
     return WriteForever(args[2]);
 }
