@@ -167,16 +167,19 @@ protected:
         host.play = &play;
         host.Take();
     }
-    // Two face-down cards of the same entry, or of different entries.
+    // Two face-down cards of the same entry (the pair after `skip` pairs whose
+    // cards are both face down), or of different entries.
     std::pair<int, int> Pair(int skip = 0) const
     {
         std::map<int, std::vector<int>> byEntry;
         for (size_t i = 0; i < game.Cards().size(); ++i)
             if (game.Cards()[i].state == CardState::FaceDown)
                 byEntry[game.Cards()[i].entry].push_back(MemoryGame::NumberOf(int(i)));
-        auto it = byEntry.begin();
-        std::advance(it, skip);
-        return {it->second[0], it->second[1]};
+        for (const auto& [entry, cards] : byEntry)
+            if (cards.size() >= 2 && skip-- == 0)
+                return {cards[0], cards[1]};
+        ADD_FAILURE() << "no face-down pair left";
+        return {0, 0};
     }
     std::pair<int, int> Mismatch() const { return {Pair(0).first, Pair(1).first}; }
     CardState StateOf(int card) const { return game.Card(card)->state; }
@@ -324,7 +327,7 @@ TEST_F(MemoryTurnTest, WholeGameAloneEndsWonOnce)
     const auto [x, y] = Mismatch();
     play.TurnCard(x);
     play.TurnCard(y);
-    while (game.InPlay()) {
+    for (int turn = 0; game.InPlay() && turn < 100; ++turn) {
         const auto [a, b] = Pair();
         play.TurnCard(a);
         play.TurnCard(b);
