@@ -6,12 +6,17 @@
 #include "platform/text_codec.h"
 #include "sound/spelling.h"
 
+#include <QTemporaryDir>
+
 #include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    Program().programFolder = QStringLiteral("/nonexistent-lirabo-fuzz/");
+    // An empty program folder: every sound file is missing, and the look-ups
+    // search a folder with nothing in it rather than the whole file system.
+    static const QTemporaryDir folder;
+    Program().programFolder = folder.path() + u'/';
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     QStringList lines = SplitLines(DecodeCp1252(bytes));
     if (lines.isEmpty())

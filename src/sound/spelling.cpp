@@ -4,6 +4,8 @@
 #include "data/text_helpers.h"
 #include "platform/text_codec.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString kNamesFolder = QStringLiteral("ABC\\w\\");
@@ -82,7 +84,11 @@ int GroupLengthAt(const QString& text, int position, const QStringList& groups)
 {
     if (groups.isEmpty() || position < 0 || position >= text.size())
         return 0;
-    for (int len = text.size() - position; len >= 2; --len)
+    // Longest match first; no group is longer than the longest group.
+    qsizetype longest = 0;
+    for (const QString& g : groups)
+        longest = std::max(longest, g.size());
+    for (int len = int(std::min<qsizetype>(text.size() - position, longest)); len >= 2; --len)
         if (groups.contains(text.mid(position, len).toLower(), Qt::CaseInsensitive))
             return len;
     return 0;
