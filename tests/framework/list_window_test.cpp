@@ -162,6 +162,20 @@ TEST(ListWindow, SoundBoxesSetMitSoundAndCapitalsShowInUpperCase)
     EXPECT_EQ(ExerciseSettings().mitSound, 2);   // raised again
 }
 
+TEST(ListWindow, SoundBoxCaptionsFitTheirBarAtEveryScreenSize)
+{
+    Folder f;
+    TestExercise w;
+    w.show();
+    for (QSize screen : {QSize(800, 600), QSize(1024, 768), QSize(1280, 1024), QSize(1920, 1080)}) {
+        w.resize(screen);
+        Settle();
+        for (QCheckBox* box : {w.SpeechBox(), w.NoiseBox()})
+            EXPECT_LE(box->sizeHint().width(), box->width()) << box->text().toStdString() << " at " << screen.width();
+        EXPECT_EQ(w.SpeechBox()->font(), w.NoiseBox()->font());
+    }
+}
+
 TEST(ListWindow, NoInTheLeaveQuestionKeepsThePositionAndRestartsTheTicks)
 {
     Folder f;
