@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QWindow>
 
 namespace {
 
@@ -31,6 +32,12 @@ Answer Run(const MessageRequest& req, bool cancel)
                     req.title.isEmpty() ? QApplication::applicationName() : req.title,
                     req.text.isEmpty() ? QStringLiteral(" ") : req.text);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    // Transient for the active window (not owned by it, which may close while
+    // the box is open), so it stays above the full-screen window that asks.
+    if (QWidget* active = QApplication::activeWindow(); active && active->windowHandle()) {
+        box.winId();
+        box.windowHandle()->setTransientParent(active->windowHandle());
+    }
     if (req.okCancel) {
         QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         QPushButton* cancelButton = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
