@@ -7,45 +7,20 @@
 // Pictures are taken from the built program folder's "Bilder" when the
 // sample content was generated; otherwise the cards show their words.
 #include "bench_program.h"
-#include "data/program_state.h"
 #include "exercises/spiel5/tprog5.h"
 #include "controls/tdrbutton.h"
 #include "platform/clock.h"
-#include "platform/ini_file.h"
-#include "platform/text_codec.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-constexpr int kEntries = 20;
-
 void MakeProgram(const QString& root)
 {
-    const QDir pictures(QStringLiteral(LIRABO_PROGRAM_DIR "/Bilder"));
-    const QStringList files = pictures.entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name);
-    QDir().mkpath(root + QStringLiteral("Bilder"));
-    QStringList lines = {QStringLiteral("Messliste"), QString()};
-    for (int i = 0; i < kEntries; ++i) {
-        QString picture = QStringLiteral("bild%1.png").arg(i);
-        if (i < files.size()) {
-            QFile::copy(pictures.filePath(files[i]), root + QStringLiteral("Bilder/") + files[i]);
-            picture = QStringLiteral("Bilder\\") + files[i];
-        }
-        lines << QStringLiteral("Wort%1;7 95 x4 11;%2;;;das Wort%1").arg(i).arg(picture);
-    }
-    WriteTextLines(root + QStringLiteral("listen/messliste.txt"), lines);
-    const QString profile = root + QStringLiteral("protokoll/jeder.ini");
-    Program().currentProfilePath = profile;
-    const QString section = QStringLiteral("Bild-Memory");
-    Ini::WriteString(profile, section, QStringLiteral("Dateiname"), QStringLiteral("messliste.txt"));
-    Ini::WriteInt(profile, section, QStringLiteral("Bilderanzahl"), 4);
-    Ini::WriteInt(profile, section, QStringLiteral("Mit Sound"), 0);
+    WritePictureListProgram(root, QStringLiteral("Bild-Memory"), 4, QStringLiteral("das "));
 }
 
 // A window with 32 cards shown and drawn once.

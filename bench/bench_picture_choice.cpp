@@ -8,42 +8,17 @@
 // content was generated; otherwise the fields show their words.
 #include "bench_program.h"
 #include "controls/tdrbutton.h"
-#include "data/program_state.h"
 #include "exercises/spiel3/tprog3.h"
-#include "platform/ini_file.h"
-#include "platform/text_codec.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-constexpr int kEntries = 20;
-
 void MakeProgram(const QString& root)
 {
-    const QDir pictures(QStringLiteral(LIRABO_PROGRAM_DIR "/Bilder"));
-    const QStringList files = pictures.entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name);
-    QDir().mkpath(root + QStringLiteral("Bilder"));
-    QStringList lines = {QStringLiteral("Messliste"), QString()};
-    for (int i = 0; i < kEntries; ++i) {
-        QString picture = QStringLiteral("bild%1.png").arg(i);
-        if (i < files.size()) {
-            QFile::copy(pictures.filePath(files[i]), root + QStringLiteral("Bilder/") + files[i]);
-            picture = QStringLiteral("Bilder\\") + files[i];
-        }
-        lines << QStringLiteral("Wort%1;7 95 x4 11;%2;;;Wort%1").arg(i).arg(picture);
-    }
-    WriteTextLines(root + QStringLiteral("listen/messliste.txt"), lines);
-    const QString profile = root + QStringLiteral("protokoll/jeder.ini");
-    Program().currentProfilePath = profile;
-    const QString section = QStringLiteral("Bild zum Wort");
-    Ini::WriteString(profile, section, QStringLiteral("Dateiname"), QStringLiteral("messliste.txt"));
-    Ini::WriteInt(profile, section, QStringLiteral("Bilderanzahl"), 2);
-    Ini::WriteInt(profile, section, QStringLiteral("Mit Sound"), 0);
+    WritePictureListProgram(root, QStringLiteral("Bild zum Wort"), 2, QStringLiteral(""));
 }
 
 // Every visible field painted once.
