@@ -84,16 +84,22 @@ void T_urahnlrb1::ApplyLayout()
     for (QWidget* w : std::initializer_list<QWidget*>{labelTon_, labelNr_, labelVon_, countLabel_,
                                                       numberBox_, speechBox_, noiseBox_})
         w->setFont(small);
-    // The two sound boxes share one size that fits the longer caption.
-    QFont boxes = small;
-    while (boxes.pixelSize() > 8 && (speechBox_->sizeHint().width() > layout_.speech.width() ||
-                                     noiseBox_->sizeHint().width() > layout_.noise.width())) {
+    FitSoundBoxCaptions();
+    LayoutButtons();
+    LayoutCentre(layout_.centre);
+}
+
+void T_urahnlrb1::FitSoundBoxCaptions()
+{
+    QFont boxes = labelNr_->font();
+    speechBox_->setFont(boxes);
+    noiseBox_->setFont(boxes);
+    while (boxes.pixelSize() > 8 && (speechBox_->sizeHint().width() > speechBox_->width() ||
+                                     noiseBox_->sizeHint().width() > noiseBox_->width())) {
         boxes.setPixelSize(boxes.pixelSize() - 1);
         speechBox_->setFont(boxes);
         noiseBox_->setFont(boxes);
     }
-    LayoutButtons();
-    LayoutCentre(layout_.centre);
 }
 
 // ---- Operations -------------------------------------------------------------

@@ -96,6 +96,9 @@ protected:
     virtual void EntryChosenByNumber() {}
     // Lays out the exercise's own controls in the centre after a resize.
     virtual void LayoutCentre(const QRect& centre) { Q_UNUSED(centre); }
+    // Gives the two sound boxes one font size at which both captions fit
+    // their present width; exercises that move the boxes call it again.
+    void FitSoundBoxCaptions();
 
     void resizeEvent(QResizeEvent* event) override;
 

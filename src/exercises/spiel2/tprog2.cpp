@@ -171,6 +171,7 @@ void Tprog2::LayoutCentre(const QRect&)
     SpeechBox()->setGeometry(letter.left(), letter.top(), letter.width() + 8, letter.height() / 2);
     NoiseBox()->setGeometry(letter.left(), letter.top() + letter.height() / 2, letter.width() + 8,
                             letter.height() / 2);
+    FitSoundBoxCaptions();
     points_->setGeometry(l.soundPanel);
     const int row = l.soundPanel.height() / 3;
     const int labelWidth = l.soundPanel.width() / 3;

@@ -24,6 +24,17 @@ TEST_F(Exercise2Test, RightWordAmongTheFieldsAndItsPicture)
     EXPECT_EQ(w->SizingSample(), "  AAAAAAAAA  ");   // "die Katze" is the longest
 }
 
+TEST_F(Exercise2Test, SoundBoxCaptionsFitInTheLetterButtonsPlace)
+{
+    Open();
+    for (QSize screen : {QSize(1024, 768), QSize(1280, 1024), QSize(1920, 1080)}) {
+        w->resize(screen);
+        QCoreApplication::processEvents();
+        for (QCheckBox* box : {w->SpeechBox(), w->NoiseBox()})
+            EXPECT_LE(box->sizeHint().width(), box->width()) << box->text().toStdString() << " at " << screen.width();
+    }
+}
+
 TEST_F(Exercise2Test, WrongThenRightChoiceByKeyboardAndTheMark)
 {
     Open();
