@@ -14,9 +14,12 @@ targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   for f in fuzz/fuzz_*.cpp; do n=${f#fuzz/fuzz_}; targets+=("${n%.cpp}"); done
 fi
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DLIRABO_FUZZ=ON -DLIRABO_CONTENT=OFF >/dev/null
-cmake --build build-fuzz --target "${targets[@]/#/fuzz_}"
+# FUZZ_NO_BUILD=1 skips the build, so several runs can share build-fuzz/.
+if [ -z "${FUZZ_NO_BUILD:-}" ]; then
+  CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DLIRABO_FUZZ=ON -DLIRABO_CONTENT=OFF >/dev/null
+  cmake --build build-fuzz --target "${targets[@]/#/fuzz_}"
+fi
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 for t in "${targets[@]}"; do
