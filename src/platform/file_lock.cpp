@@ -4,8 +4,8 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QFile>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QRandomGenerator>
@@ -22,15 +22,6 @@ constexpr int kStaleMs = 30000;
 // A lock file that does not say who holds it: its writer died while making it.
 constexpr int kUnnamedStaleMs = 2000;
 
-} // namespace
-
-QString FileUpdateLock::LockPathOf(const QString& path)
-{
-    return NativePath(path) + QStringLiteral(".lock");
-}
-
-namespace {
-
 // A writer that has waited a while says so in "<file>.lock.wait"; another
 // writer that comes for the lock while that mark is fresh stands back, so a
 // process that writes again and again cannot keep the others out for good.
@@ -39,9 +30,11 @@ constexpr int kMarkRefreshMs = 250;  // a waiter renews its mark this often
 constexpr int kMarkFreshMs = 1000;   // older marks are of a waiter that died
 constexpr int kStandBackMs = 1000;   // a writer stands back at most this long
 
-QString WaitMarkPathOf(const QString& path)
+// This writer in a mark: process, host and a random part for the thread.
+QByteArray MarkOfWriter()
 {
-    return FileUpdateLock::LockPathOf(path) + QStringLiteral(".wait");
+    return QByteArray::number(QCoreApplication::applicationPid()) + '@' + QSysInfo::machineHostName().toUtf8() +
+           '#' + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
 }
 
 bool MarkIsFresh(const QFileInfo& info)
@@ -58,14 +51,17 @@ QByteArray ReadMark(const QString& markPath)
 
 } // namespace
 
+QString FileUpdateLock::LockPathOf(const QString& path)
+{
+    return NativePath(path) + QStringLiteral(".lock");
+}
+
+
 FileUpdateLock::FileUpdateLock(const QString& path) : lock_(std::make_unique<QLockFile>(LockPathOf(path)))
 {
     lock_->setStaleLockTime(kStaleMs);
-    const QString markPath = WaitMarkPathOf(path);
-    // Names this writer: process, host and a random part for the thread.
-    const QByteArray me = QByteArray::number(QCoreApplication::applicationPid()) + '@' +
-                          QSysInfo::machineHostName().toUtf8() + '#' +
-                          QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+    const QString markPath = LockPathOf(path) + QStringLiteral(".wait");
+    QByteArray me;   // made when this writer first meets or leaves a mark
     bool marked = false;
     QElapsedTimer waited, sinceMark;
     waited.start();
@@ -73,7 +69,12 @@ FileUpdateLock::FileUpdateLock(const QString& path) : lock_(std::make_unique<QLo
     // and lets a busy writer starve the others.
     for (;;) {
         const QFileInfo mark(markPath);
-        const bool othersWait = waited.elapsed() < kStandBackMs && MarkIsFresh(mark) && ReadMark(markPath) != me;
+        bool othersWait = waited.elapsed() < kStandBackMs && MarkIsFresh(mark);
+        if (othersWait) {
+            if (me.isEmpty())
+                me = MarkOfWriter();
+            othersWait = ReadMark(markPath) != me;
+        }
         if (!othersWait && (locked_ = lock_->tryLock(0)))
             break;
         if (!othersWait && (lock_->error() == QLockFile::PermissionError || lock_->error() == QLockFile::UnknownError))
@@ -92,6 +93,8 @@ FileUpdateLock::FileUpdateLock(const QString& path) : lock_(std::make_unique<QLo
             continue;
         }
         if (!othersWait && waited.elapsed() >= kMarkAfterMs && (!marked || sinceMark.elapsed() >= kMarkRefreshMs)) {
+            if (me.isEmpty())
+                me = MarkOfWriter();
             QFile f(markPath);
             if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
                 f.write(me);
