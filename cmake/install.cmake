@@ -10,7 +10,6 @@ include(GNUInstallDirs)
 
 set(LIRABO_INSTALL_PROGRAMDIR lib/lirabo CACHE STRING "Folder of the executables, below the prefix")
 set(LIRABO_INSTALL_CONTENTDIR ${CMAKE_INSTALL_DATADIR}/lirabo CACHE STRING "Program folder with the content, below the prefix")
-set(LIRABO_HOMEPAGE "https://lirabo.example/" CACHE STRING "Home page named by the package and the metainfo (ends with /)")
 set(LIRABO_SHARED_DIR /var/lib/lirabo)   # the program's default shared documents folder
 set(LIRABO_APP_ID de.lirabo.Lirabo)
 set(LIRABO_PACKAGING ${CMAKE_SOURCE_DIR}/packaging)

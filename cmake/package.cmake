@@ -17,10 +17,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${LIRABO_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, fonts-liberation2, fonts-comic-neue, fonts-dejavu-core, passwd")
+    "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation2, fonts-comic-neue, fonts-dejavu-core, passwd")
 # Help pages open in the desktop's browser through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
@@ -33,5 +32,7 @@ include(CPack)
 # the content is built.
 if(TARGET lirabo_content)
   add_test(NAME PackageCheck COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/check-package.sh ${CMAKE_BINARY_DIR})
-  set_tests_properties(PackageCheck PROPERTIES TIMEOUT 600)
+  # Run in the C locale, as on a minimal system whose locale is unset: the
+  # script must choose a UTF-8 locale itself to read the content's file names.
+  set_tests_properties(PackageCheck PROPERTIES TIMEOUT 600 ENVIRONMENT "LANG=;LC_ALL=;LC_CTYPE=;LANGUAGE=")
 endif()

@@ -7,6 +7,9 @@
 # remaining lintian notes are printed).
 # Usage: scripts/check-package.sh [build folder]   (default: build)
 set -euo pipefail
+# File names of the content hold umlauts: read them in a UTF-8 locale even
+# where none is set (C.UTF-8 is always there on Debian).
+export LC_ALL=C.UTF-8
 cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build}")
 id=de.lirabo.Lirabo
@@ -24,7 +27,7 @@ fail() { echo "FAIL: $*"; failed=1; }
 for path in usr/lib/lirabo/lirabo usr/share/lirabo/intern/colors.txt usr/share/lirabo/intern/standard.ini \
             usr/share/lirabo/listen/standard.txt usr/share/lirabo/protokoll/jeder.ini \
             usr/share/lirabo/protokoll/namen.txt usr/share/lirabo/TTF/KV_Druckschrift.ttf \
-            usr/share/lirabo/LIZENZEN.txt usr/share/lirabo/Html/index.htm usr/share/lirabo/Anleitung-lrb.pdf \
+            usr/share/lirabo/LIZENZEN.txt usr/share/lirabo/netzwerk-info usr/share/lirabo/Html/index.htm usr/share/lirabo/Anleitung-lrb.pdf \
             usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
             usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/man/man1/lirabo.1.gz \
             usr/share/doc/lirabo/copyright usr/share/doc/lirabo/changelog.gz; do
@@ -58,7 +61,7 @@ done
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for dep in libqt6widgets6 libsdl2-2.0-0 libjpeg62-turbo libpng16-16 libgif7 qt6-qpa-plugins \
-           fonts-liberation2 fonts-comic-neue fonts-dejavu-core passwd; do
+           fonts-liberation2 fonts-comic-neue fonts-dejavu-core passwd qt6-translations-l10n; do
   grep -q "\b$dep\b" <<<"$depends" || fail "Depends lacks $dep"
 done
 control=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t)

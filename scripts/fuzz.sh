@@ -7,6 +7,9 @@
 #   scripts/fuzz.sh [SECONDS] [TARGET...]     e.g. scripts/fuzz.sh 600 emf wmf
 # FUZZ_NICE sets the priority (default 19, the lowest).
 set -euo pipefail
+# File names of the content hold umlauts: read them in a UTF-8 locale even
+# where none is set (C.UTF-8 is always there on Debian).
+export LC_ALL=C.UTF-8
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
 shift || true

@@ -5,7 +5,7 @@ set -euo pipefail
 PKGS=(
   cmake ninja-build ccache g++ clang libclang-rt-14-dev pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libqt6opengl6-dev libgl-dev
+  qt6-base-dev libqt6opengl6-dev libgl-dev qt6-translations-l10n
   libsdl2-dev libjpeg-dev libpng-dev zlib1g-dev libgif-dev
   xvfb xauth x11-apps imagemagick espeak-ng libespeak-ng-dev sox unrtf
   fonts-noto-color-emoji fonts-sil-andika fonts-liberation2 fonts-comic-neue fonts-dejavu-core

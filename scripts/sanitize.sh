@@ -3,6 +3,9 @@
 # UndefinedBehaviorSanitizer (clang) into build-san/ and runs the whole test
 # suite there. Slow; not part of CI. Extra arguments go to ctest.
 set -euo pipefail
+# File names of the content hold umlauts: read them in a UTF-8 locale even
+# where none is set (C.UTF-8 is always there on Debian).
+export LC_ALL=C.UTF-8
 cd "$(dirname "$0")/.."
 CC=clang CXX=clang++ cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLIRABO_SANITIZE=ON
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"

@@ -1,6 +1,8 @@
 // Program entry.
 #include "app/command_line.h"
 #include "app/program_start.h"
+#include "platform/desktop_session.h"
+#include "platform/qt_translations.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -17,6 +19,9 @@ int main(int argc, char** argv)
         std::fputs(HelpText().toUtf8().constData(), stdout);
         return 0;
     }
+    if (!PrepareDesktopSession(QStringLiteral("Lirabo")))
+        return 1;
     QApplication app(argc, argv);
+    InstallGermanQtTranslations(app);
     return RunProgram(app, commandLine);
 }

@@ -17,9 +17,9 @@ const std::array<MenuRow, kMenuRowCount> kRows = {{
     {103, "b103", "6 80 xx 11", "fun\\b106.wmf", 1,
      {{"L_b103", "Bild zum Ton", ExerciseKind::BildZumTon, true}, {}}, nullptr, nullptr},
     {104, "b104", "c 80 xx 11", "fun\\b107.wmf", 1,
-     {{"L_b104", "Bild- Memory", ExerciseKind::BildMemory, true}, {}}, nullptr, nullptr},
+     {{"L_b104", "Bild-Memory", ExerciseKind::BildMemory, true}, {}}, nullptr, nullptr},
     {105, "b105", "0 80 xx 11", "fun\\b108.wmf", 1,
-     {{"L_b105", "Sound- Memory", ExerciseKind::SoundMemory, true}, {}}, nullptr, nullptr},
+     {{"L_b105", "Sound-Memory", ExerciseKind::SoundMemory, true}, {}}, nullptr, nullptr},
 }};
 
 } // namespace

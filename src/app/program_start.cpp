@@ -11,6 +11,7 @@
 #include "data/data_folders.h"
 #include "data/program_state.h"
 #include "data/pupil_files.h"
+#include "data/pupil_write_guard.h"
 #include "dialogs/help_files.h"
 #include "platform/messages.h"
 #include "platform/session_end.h"
@@ -88,6 +89,7 @@ void ProgramRun::Create(const QString& programFolder)
     // Lets the desktop match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.lirabo.Lirabo"));
     SetUpDataFolders(programFolder);
+    InstallPupilWriteGuard();
     TidyDataRoot();
     // "/debug": where the help files were looked for, for the teacher.
     if (commandLine_.debug)

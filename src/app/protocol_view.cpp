@@ -13,14 +13,16 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
-ProtocolViewer::ProtocolViewer(const QString& file, QWidget* parent) : QDialog(parent)
+ProtocolViewer::ProtocolViewer(const QString& file, const QString& pupilName, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("ProtocolViewer"));
-    setWindowTitle(NativePath(file));
+    setWindowTitle(pupilName.trimmed().isEmpty() ? QStringLiteral("Protokoll")
+                                                 : QStringLiteral("Protokoll – %1").arg(pupilName.trimmed()));
     auto* layout = new QVBoxLayout(this);
     M_text = new QPlainTextEdit(this);
     M_text->setReadOnly(true);
@@ -46,11 +48,15 @@ void ShowResultsProtocol(QWidget* parent)
         return;
     const QString file = ChangeExtension(profile, QStringLiteral(".txt"));
     if (!FileExists(file)) {
-        ShowMessage(QStringLiteral("Ergebnis-Datei nocht nicht vorhanden! "), MessageIcon::None, NativePath(file));
+        ShowMessage(QStringLiteral("Ergebnis-Datei noch nicht vorhanden! "), MessageIcon::None, NativePath(file));
         return;
     }
-    if (OpenWithDesktop(file))
-        return;
-    ProtocolViewer viewer(file, parent);
-    RunModal(viewer);
+    // When the desktop has nothing to open the file with, the program's own
+    // viewer shows it.
+    const QPointer<QWidget> owner(parent);
+    const QString pupil = CurrentPupilName();
+    OpenWithDesktop(file, [file, pupil, owner] {
+        ProtocolViewer viewer(file, pupil, owner.data());
+        RunModal(viewer);
+    });
 }

@@ -8,16 +8,16 @@ class QPlainTextEdit;
 class QPushButton;
 
 // Nothing happens when the profile at CurrentProfilePath cannot be written;
-// a missing protocol gives "Ergebnis-Datei nocht nicht vorhanden! " with the
+// a missing protocol gives "Ergebnis-Datei noch nicht vorhanden! " with the
 // path as the box's title.
 void ShowResultsProtocol(QWidget* parent = nullptr);
 
 // The viewer: the protocol's text (Windows-1252) in a fixed-width font,
-// titled with its path; shown modally through RunModal.
+// titled with the pupil's name; shown modally through RunModal.
 class ProtocolViewer : public QDialog {
     Q_OBJECT
 public:
-    ProtocolViewer(const QString& file, QWidget* parent = nullptr);
+    ProtocolViewer(const QString& file, const QString& pupilName, QWidget* parent = nullptr);
 
     QPlainTextEdit* M_text = nullptr;
     QPushButton* B_schliessen = nullptr;

@@ -87,6 +87,10 @@ void PupilBox::keyPressEvent(QKeyEvent* event)
         }
         break;
     case Qt::Key_Delete: {
+        // With part of the name selected (the completion of what was typed),
+        // "Entf" removes that part and never deletes the completed pupil.
+        if (!DeleteMeansThePupil())
+            break;
         busy_ = true;
         Take();
         const bool consumed = selection_.DeletePupil();
@@ -103,6 +107,14 @@ void PupilBox::keyPressEvent(QKeyEvent* event)
         break;
     }
     QComboBox::keyPressEvent(event);
+}
+
+bool PupilBox::DeleteMeansThePupil() const
+{
+    const QLineEdit* edit = lineEdit();
+    if (!edit)
+        return true;
+    return !edit->hasSelectedText() || edit->selectedText() == edit->text();
 }
 
 void PupilBox::focusOutEvent(QFocusEvent* event)

@@ -27,6 +27,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // Whether "Entf" asks to delete the pupil rather than edit the text.
+    bool DeleteMeansThePupil() const;
     // Box text into the model, model back into the box.
     void Take();
     void Show();

@@ -92,7 +92,7 @@ void TFenster::CreateRow(int row)
 
 void TFenster::CreatePanel()
 {
-    L_willkommen = new QLabel(QStringLiteral("Willkommem bei den  Programmen des"), this);
+    L_willkommen = new QLabel(QStringLiteral("Willkommen bei den Programmen des"), this);
     L_willkommen->setObjectName(QStringLiteral("L_willkommen"));
     L_willkommen->setAlignment(Qt::AlignCenter);
     L_willkommen->setWordWrap(true);

@@ -98,7 +98,7 @@ void Tpzeugnis::ShowWorkReport(const QString& pupilName, QWidget* parent)
     dialog.fileName = ChangeExtension(profile, QStringLiteral(".zgn"));
     dialog.pupilName = pupilName;
     if (!FileExists(dialog.fileName)) {
-        ShowMessage(QStringLiteral("Zeugnis-Datei nocht nicht vorhanden! "), MessageIcon::None,
+        ShowMessage(QStringLiteral("Zeugnis-Datei noch nicht vorhanden! "), MessageIcon::None,
                     NativePath(dialog.fileName));
         return;
     }
@@ -159,6 +159,10 @@ void Tpzeugnis::LoadRichBody(const QString& file)
 void Tpzeugnis::SetTitle()
 {
     L_titel->setText(titlePrefix + pupilName);
+    const QString who = pupilName.trimmed().remove(u'_').trimmed();
+    const QString kind = titlePrefix.startsWith(QLatin1String("Urkunde")) ? QStringLiteral("Urkunde")
+                                                                          : QStringLiteral("Arbeitszeugnis");
+    setWindowTitle(who.isEmpty() ? kind : QStringLiteral("%1 – %2").arg(kind, who));
 }
 
 int Tpzeugnis::Present()
@@ -219,7 +223,8 @@ bool Tpzeugnis::SaveAsPdf(const QString& file)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setOutputFileName(file);
-    return Printed(printer) > 0;
+    // The painter may not report a file it could not create: look at it.
+    return Printed(printer) > 0 && QFileInfo(file).size() > 0;
 }
 
 void Tpzeugnis::SavePdfAsked()
@@ -232,6 +237,15 @@ void Tpzeugnis::SavePdfAsked()
                        QStringLiteral("PDF-Dateien (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    if (RunModal(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        SaveAsPdf(dialog.selectedFiles().first());
+    if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString file = dialog.selectedFiles().first();
+    if (SaveAsPdf(file))
+        ShowMessage(QStringLiteral("Gespeichert als PDF-Datei:\n%1").arg(QDir::toNativeSeparators(file)),
+                    MessageIcon::Information, QStringLiteral("Als PDF speichern"));
+    else
+        ShowMessage(QStringLiteral("Die PDF-Datei konnte nicht gespeichert werden:\n%1\n\nDer Ordner ist "
+                                   "schreibgeschützt, voll oder nicht erreichbar. Bitte einen anderen Ordner wählen.")
+                        .arg(QDir::toNativeSeparators(file)),
+                    MessageIcon::Error, QStringLiteral("Als PDF speichern"));
 }

@@ -21,7 +21,7 @@ public:
 
     // The main window's two uses. Nothing happens when the profile at
     // CurrentProfilePath cannot be written. The work report of a missing
-    // ".zgn" gives the message "Zeugnis-Datei nocht nicht vorhanden! "; a
+    // ".zgn" gives the message "Zeugnis-Datei noch nicht vorhanden! "; a
     // missing ".rtf" shows nothing. The certificate's file is deleted when the
     // dialog has closed.
     static void ShowWorkReport(const QString& pupilName, QWidget* parent = nullptr);

@@ -45,6 +45,32 @@ void RemovePupilFiles(const QString& profileFile)
         QFile::remove(NativePath(files[i]));
 }
 
+QString DeletedPupilsFolder()
+{
+    return DataRoot() + QStringLiteral("geloescht/");
+}
+
+QString MovePupilFilesToDeleted(const QString& profileFile, const QString& registryLine)
+{
+    QString name = AsciiFileName(PupilRegistry::NameOfLine(registryLine)).simplified();
+    if (name.isEmpty())
+        name = QStringLiteral("Schueler");
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh-mm-ss"));
+    QString folder = DeletedPupilsFolder() + name + u' ' + stamp;
+    for (int n = 2; FolderExists(folder); ++n)
+        folder = DeletedPupilsFolder() + name + u' ' + stamp + u' ' + QString::number(n);
+    folder += u'/';
+    if (!CreateFolders(folder) || !WriteTextLines(folder + QStringLiteral("namen.txt"), {registryLine}))
+        return QString();
+    const QStringList files = PupilProfile(profileFile).Files();
+    for (qsizetype i = files.size() - 1; i >= 0; --i) {
+        const QString from = NativePath(files[i]);
+        if (QFileInfo::exists(from))
+            QFile::rename(from, NativePath(folder + FileNamePart(files[i])));
+    }
+    return folder;
+}
+
 int RemoveStaleTemporaries(const QString& folder, qint64 minAgeMs)
 {
     // Whole copies a write left before its rename, the markers the lock

@@ -14,6 +14,17 @@ bool NamesProfile(const PupilRegistry& registry, const QString& profileFile);
 // then the profile itself.
 void RemovePupilFiles(const QString& profileFile);
 
+// The folder below the data root that deleted pupils' files are moved into.
+QString DeletedPupilsFolder();   // DataRoot + "geloescht/"
+
+// What deleting a pupil does with its files: they are moved, the profile
+// last, into a folder of their own below DeletedPupilsFolder(), named after
+// the pupil and the time ("Anna 2026-12-11 14-05-09"), together with
+// "namen.txt" holding the pupil's registry line, so a teacher can get the
+// pupil back. A file that cannot be moved stays where it is. Returns the
+// folder (empty when it could not be made; nothing is then moved).
+QString MovePupilFilesToDeleted(const QString& profileFile, const QString& registryLine);
+
 // Removes the temporary copies "<file>.XXXXXX" of pupil files (".ini",
 // ".txt", ".zgn", ".fhl", ".rtf" followed by a dot and six letters or
 // digits) that are older than minAgeMs: an atomic write that was cut off

@@ -30,6 +30,35 @@ QString PupilSelection::StorableName(const QString& text)
     return name.trimmed();
 }
 
+QString PupilSelection::UnstorableCharacter(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (HasCp1252Code(text[i]))
+            continue;
+        // A character beyond the first plane is a pair of surrogates.
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        return text.mid(i, pair ? 2 : 1);
+    }
+    return QString();
+}
+
+QString PupilSelection::PlainLetters(const QString& text)
+{
+    // Accents that Windows-1252 lacks are dropped: "ş" -> "s", "ğ" -> "g".
+    QString plain;
+    for (QChar c : text) {
+        if (HasCp1252Code(c)) {
+            plain += c;
+            continue;
+        }
+        const QString parts = QString(c).normalized(QString::NormalizationForm_D);
+        for (QChar p : parts)
+            if (p.category() != QChar::Mark_NonSpacing)
+                plain += p;
+    }
+    return plain;
+}
+
 qsizetype PupilSelection::IndexInList(const QString& name) const
 {
     for (qsizetype i = 0; i < names_.size(); ++i)
@@ -74,6 +103,21 @@ bool PupilSelection::SelectRegisteredName(const QString& name)
 
 PupilSelection::Confirmed PupilSelection::ConfirmPupilName()
 {
+    const QString unstorable = UnstorableCharacter(text_);
+    if (!unstorable.isEmpty()) {
+        // Written as "?", the name would become another one ("Ayşe" and
+        // "Ayğe" both "Ay?e") and two children would share their results.
+        const QString plain = PlainLetters(text_.trimmed());
+        QString note = QStringLiteral("Der Name \u201E%1\u201C enth\u00e4lt das Zeichen \u201E%2\u201C, das die "
+                                      "Namensliste nicht speichern kann.")
+                           .arg(text_.trimmed(), unstorable);
+        note += UnstorableCharacter(plain).isEmpty()
+                    ? QStringLiteral(" Bitte schreiben Sie den Namen ohne dieses Zeichen, zum Beispiel \u201E%1\u201C.").arg(plain)
+                    : QStringLiteral(" Bitte schreiben Sie den Namen ohne dieses Zeichen.");
+        ShowNote(note);
+        SelectFirst();
+        return Confirmed::Refused;
+    }
     const QString name = StorableName(text_);
     if (name.isEmpty()) {
         ShowNote(QStringLiteral("Ein leerer Name ist nicht erlaubt!"));
@@ -178,7 +222,11 @@ bool PupilSelection::DeletePupil()
     const QString name = text_;
     if (name.compare(kProtected, Qt::CaseInsensitive) == 0 || IndexInList(name) < 0)
         return false;
-    if (Confirm(QStringLiteral("Sch\u00fcler ") + name + QStringLiteral(" l\u00f6schen?")) != Answer::Yes)
+    // "Nein" is the default: Enter after the question keeps the pupil.
+    if (AskYesNo(QStringLiteral("Sch\u00fcler ") + name + QStringLiteral(" l\u00f6schen?\n\n") +
+                     QStringLiteral("Mit dem Namen werden auch alle Ergebnisse, Einstellungen und Fehlerlisten "
+                                    "gel\u00f6scht. Sie kommen in den Ordner \u201Egeloescht\u201C neben der "
+                                    "Namensliste und lassen sich von dort zur\u00fcckholen.")) != Answer::Yes)
         return false;
     LoadRegistry();
     if (!registry_.Contains(name)) {
@@ -186,10 +234,10 @@ bool PupilSelection::DeletePupil()
         SelectFirst();
         return true;
     }
-    registry_.SaveRemoving(name, [this](const QString& value) {
+    registry_.SaveRemoving(name, [this, name](const QString& value) {
         const QString profile = PupilProfile::OfRegistryValue(value).Path();
         if (MayDeleteFilesOf(profile))
-            RemovePupilFiles(profile);
+            MovePupilFilesToDeleted(profile, name + u'=' + value);
     });
     names_ = registry_.Names();
     SelectFirst();

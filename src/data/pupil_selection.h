@@ -12,6 +12,7 @@ class PupilSelection {
 public:
     enum class Confirmed {
         Empty,          // empty text: the note was shown, the first name put back
+        Refused,        // a character the registry cannot hold: the note named it, the first name put back
         Known,          // the name was in the list
         KnownAfterReload, // another workstation had added it
         Added,          // a new pupil was added
@@ -48,6 +49,10 @@ public:
     // the name in the file) replaced by "-" and control characters (a line
     // break would split the line) by blanks.
     static QString StorableName(const QString& text);
+    // The first character of text that Windows-1252 cannot hold, or nothing.
+    static QString UnstorableCharacter(const QString& text);
+    // text with the accents that Windows-1252 lacks dropped ("Ayşe" -> "Ayse").
+    static QString PlainLetters(const QString& text);
 
 private:
     qsizetype IndexInList(const QString& name) const;

@@ -53,6 +53,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Before a list is written: empty rows are left out (after a warning),
+    // and a file changed elsewhere since it was read is overwritten only when
+    // the teacher says so. False when the save should not go on.
+    bool MayWrite(bool sameFile);
     void BuildActions();
     void BuildLayout();
     void UpdateTitle();

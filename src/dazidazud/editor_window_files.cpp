@@ -87,10 +87,39 @@ void EditorWindow::ChooseAndOpen()
         OpenList(chooser.chosenFile);
 }
 
+bool EditorWindow::MayWrite(bool sameFile)
+{
+    const QList<int> empty = model_.EmptyRows();
+    if (!empty.isEmpty()) {
+        QStringList numbers;
+        for (int row : empty)
+            numbers << QString::number(row + 1);
+        if (AskOkCancel(QStringLiteral("Die Liste hat %1 leere Zeile(n) ohne Wort (Zeile %2). Sie werden beim "
+                                       "Speichern weggelassen.")
+                            .arg(empty.size())
+                            .arg(numbers.join(QStringLiteral(", "))),
+                        QStringLiteral("Leere Zeilen")) != Answer::Ok)
+            return false;
+        for (qsizetype i = empty.size() - 1; i >= 0; --i)
+            model_.RemoveRows(empty[i], 1);
+    }
+    QString changes;
+    if (sameFile && model_.ChangedOnDisk(&changes) &&
+        AskYesNo(QStringLiteral("Die Liste %1 wurde seit dem Öffnen an anderer Stelle geändert (in einem anderen "
+                                "Fenster oder an einem anderen Rechner):\n\n%2\n\nSoll sie trotzdem mit dieser Fassung "
+                                "überschrieben werden? Die anderen Änderungen gehen dann verloren.")
+                     .arg(Quoted(QFileInfo(model_.FilePath()).fileName()), changes),
+                 QStringLiteral("Liste geändert")) != Answer::Yes)
+        return false;
+    return true;
+}
+
 bool EditorWindow::Save()
 {
     if (model_.FilePath().isEmpty())
         return SaveAs();
+    if (!MayWrite(true))
+        return false;
     QString error;
     if (!model_.Save(&error)) {
         ShowMessage(error, MessageIcon::Error, kTitle);
@@ -134,6 +163,8 @@ bool EditorWindow::SaveAsName(const QString& typed)
         if (AskYesNo(QStringLiteral("Die Liste %1 gibt es schon. Soll sie ersetzt werden?").arg(Quoted(name))) != Answer::Yes)
             return false;
     }
+    if (!MayWrite(same))
+        return false;
     QString error;
     if (!model_.SaveAs(path, &error)) {
         ShowMessage(error, MessageIcon::Error, kTitle);

@@ -2,6 +2,7 @@
 
 #include "controls/picture.h"
 #include "dazidazud/entry_lookup.h"
+#include "dazidazud/list_changes.h"
 #include "data/path_helpers.h"
 #include "sound/pcm_sound.h"
 
@@ -22,6 +23,8 @@ void CheckSound(const QString& field, const QString& what, QStringList& problems
 QStringList CheckRow(const std::array<QString, WordEntry::kFieldCount>& fields)
 {
     QStringList problems;
+    if (IsEmptyRow(fields))
+        return {QStringLiteral("Leere Zeile: ein Wort eintragen oder die Zeile löschen")};
     if (fields[FieldWord].trimmed().isEmpty())
         problems << QStringLiteral("Deutsches Wort fehlt");
     const QString& picture = fields[FieldPicture];

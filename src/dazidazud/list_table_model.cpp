@@ -2,12 +2,16 @@
 
 #include "controls/picture.h"
 #include "dazidazud/entry_lookup.h"
+#include "dazidazud/list_changes.h"
 #include "dazidazud/list_check.h"
 #include "dazidazud/list_edits.h"
 #include "dazidazud/list_file.h"
+#include "platform/file_paths.h"
 
 #include <QBrush>
 #include <QColor>
+#include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 
 namespace {
@@ -89,6 +93,7 @@ bool ListTableModel::Open(const QString& path, QString* error, QString* notes)
     }
     const QString file = reading.list->fileName;
     ReplaceList(std::move(reading.list), file);
+    RememberDiskBytes();
     return true;
 }
 
@@ -103,6 +108,7 @@ bool ListTableModel::Save(QString* error)
         return false;
     list_->fileName = filePath_;
     undo_.setClean();
+    RememberDiskBytes();
     return true;
 }
 
@@ -113,7 +119,54 @@ bool ListTableModel::SaveAs(const QString& path, QString* error)
     filePath_ = path;
     list_->fileName = path;
     undo_.setClean();
+    RememberDiskBytes();
     return true;
+}
+
+namespace {
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile f(NativePath(path));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+void ListTableModel::RememberDiskBytes()
+{
+    diskBytes_ = FileBytes(filePath_);
+}
+
+bool ListTableModel::ChangedOnDisk(QString* summary) const
+{
+    if (filePath_.isEmpty())
+        return false;
+    if (!QFileInfo::exists(NativePath(filePath_))) {
+        if (summary)
+            *summary = QStringLiteral("Die Datei gibt es nicht mehr.");
+        return true;
+    }
+    const QByteArray now = FileBytes(filePath_);
+    if (now == diskBytes_)
+        return false;
+    if (summary) {
+        const ListFileReading before = ParseListBytes(diskBytes_, QString());
+        const ListFileReading after = ParseListBytes(now, QString());
+        *summary = before.list && after.list ? ListChangeSummary(*before.list, *after.list) : QString();
+        if (summary->isEmpty())
+            *summary = QStringLiteral("Die Datei wurde verändert.");
+    }
+    return true;
+}
+
+QList<int> ListTableModel::EmptyRows() const
+{
+    QList<int> rows;
+    for (int row = 0; row < Rows(); ++row)
+        if (IsEmptyRow(RowFields(row)))
+            rows << row;
+    return rows;
 }
 
 bool ListTableModel::IsModified() const

@@ -50,6 +50,12 @@ public:
     bool SaveAs(const QString& path, QString* error);     // and remembers path
     QString FilePath() const { return filePath_; }
     bool IsModified() const;
+    // Whether the file was changed by someone else since this model read or
+    // wrote it (another window, another workstation); summary then says what
+    // (ListChangeSummary), or that the file is gone.
+    bool ChangedOnDisk(QString* summary) const;
+    // The rows that hold nothing but their style (0-based).
+    QList<int> EmptyRows() const;
     const tmoiel& List() const { return *list_; }
     QUndoStack* UndoStack() { return &undo_; }
 
@@ -102,8 +108,11 @@ private:
     QImage Thumbnail(const QString& field) const;
     void RecheckRow(int row);
 
+    void RememberDiskBytes();
+
     std::unique_ptr<tmoiel> list_;
     QString filePath_;
+    QByteArray diskBytes_;   // the file as this model last read or wrote it
     QUndoStack undo_;
     QHash<const WordEntry*, QStringList> problems_;   // per entry after a check
     bool checked_ = false;

@@ -3,6 +3,8 @@
 // or on its own from the desktop menu.
 #include "dazidazud/editor_start.h"
 #include "dazidazud/editor_window.h"
+#include "platform/desktop_session.h"
+#include "platform/qt_translations.h"
 
 #include <QApplication>
 #include <SDL.h>
@@ -13,7 +15,10 @@ int main(int argc, char** argv)
     // editor then could not be ended from outside. Its files are written
     // atomically, so ending it at any moment loses no list.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (!PrepareDesktopSession(QStringLiteral("Dazidazud")))
+        return 1;
     QApplication app(argc, argv);
+    InstallGermanQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("Dazidazud"));
     const EditorStart start = StartEditor(QCoreApplication::arguments().mid(1));
     EditorWindow window;

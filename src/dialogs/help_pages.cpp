@@ -1,12 +1,13 @@
 #include "dialogs/help_pages.h"
 
 #include "dialogs/tformhilfe.h"
+#include "platform/desktop_open.h"
+#include "platform/file_paths.h"
+#include "platform/messages.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QPointer>
-#include <QUrl>
 
 namespace {
 
@@ -37,8 +38,15 @@ bool ShowHelpPage(const QString& page, QWidget* parent)
 bool OpenManual()
 {
     const QString file = HelpFilePath(kManualFile);
-    if (QFileInfo(file).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
-        return true;
-    QApplication::beep();
-    return false;
+    if (!QFileInfo(file).isFile()) {
+        QApplication::beep();
+        return false;
+    }
+    // The desktop may have no PDF viewer: then say where the manual lies.
+    return OpenWithDesktop(file, [file] {
+        ShowMessage(QStringLiteral("Die Anleitung lässt sich auf diesem Rechner nicht öffnen, weil kein Programm "
+                                   "für PDF-Dateien eingerichtet ist.\n\nSie liegt hier:\n%1")
+                        .arg(NativePath(file)),
+                    MessageIcon::Information, QStringLiteral("Anleitung"));
+    });
 }

@@ -152,7 +152,7 @@ void Teinstellungen1::BuildLeftColumn()
     inputLayout_->addWidget(Radio(204, QStringLiteral("nur der 1. Buchstabe"), "Textvorgabe", G_eingabe));
     inputLayout_->addWidget(Radio(205, QStringLiteral("jeder 2. Buchstabe"), "Textvorgabe", G_eingabe));
     inputLayout_->addSpacing(6);
-    inputLayout_->addWidget(Check(209, QStringLiteral("Groß- Kleinschreibung automatisch"), G_eingabe));
+    inputLayout_->addWidget(Check(209, QStringLiteral("Groß- und Kleinschreibung automatisch"), G_eingabe));
     inputLayout_->addWidget(Check(210, QStringLiteral("nur Großbuchstaben"), G_eingabe));
     leftColumn->addWidget(G_eingabe);
 }
@@ -248,8 +248,10 @@ void Teinstellungen1::BuildRightColumn()
     auto* feedback = new QGridLayout(G_rueckmeldungen);
     feedback->addWidget(Radio(900, QStringLiteral("Lobtext nach jedem"), "Motivation", G_rueckmeldungen), 0, 0);
     CB_motzahl = new QComboBox(G_rueckmeldungen);
-    CB_motzahl->addItems({QStringLiteral("Wort"), QStringLiteral("2 ten Wort"), QStringLiteral("3 ten Wort"),
-                          QStringLiteral("5 ten Wort"), QStringLiteral("7 ten Wort"), QStringLiteral("10 ten Wort")});
+    // Entry i praises after every (i + 1)-th right answer: the stored value is
+    // the count itself, so the labels name the count.
+    CB_motzahl->addItems({QStringLiteral("Wort"), QStringLiteral("2. Wort"), QStringLiteral("3. Wort"),
+                          QStringLiteral("4. Wort"), QStringLiteral("5. Wort"), QStringLiteral("6. Wort")});
     feedback->addWidget(CB_motzahl, 0, 1);
     feedback->addWidget(Radio(901, QStringLiteral("Lobtext am Ende"), "Motivation", G_rueckmeldungen), 1, 0, 1, 2);
     feedback->addWidget(Radio(902, QStringLiteral("kein Lobtext"), "Motivation", G_rueckmeldungen), 2, 0, 1, 2);

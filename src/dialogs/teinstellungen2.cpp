@@ -44,7 +44,7 @@ Teinstellungen2::Teinstellungen2(QWidget* parent) : Teinstellungen1(parent)
     sizes->addStretch(1);
     uncover->addLayout(sizes);
     RB_manuell = new QRadioButton(QStringLiteral("manuell - durch Klick auf Karte"), G_aufdeckmodus);
-    RB_automatisch = new QRadioButton(QStringLiteral("automatsch - nach"), G_aufdeckmodus);
+    RB_automatisch = new QRadioButton(QStringLiteral("automatisch - nach"), G_aufdeckmodus);
     numbers_.Group(QStringLiteral("Aufdeckenmanuell"))->addButton(RB_manuell);
     numbers_.Group(QStringLiteral("Aufdeckenmanuell"))->addButton(RB_automatisch);
     uncover->addWidget(RB_manuell);

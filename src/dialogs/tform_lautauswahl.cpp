@@ -20,7 +20,7 @@ TForm_lautauswahl::TForm_lautauswahl(QWidget* parent) : QDialog(parent)
     setModal(true);
     resize(576, 463);
 
-    auto* title = new QLabel(QStringLiteral("Kombination die zusammen lautiert werden."), this);
+    auto* title = new QLabel(QStringLiteral("Kombination, die zusammen lautiert werden."), this);
     QFont titleFont = title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
     titleFont.setBold(true);
@@ -38,7 +38,7 @@ TForm_lautauswahl::TForm_lautauswahl(QWidget* parent) : QDialog(parent)
     consonantGrid->setColumnStretch(1, 1);
     consonantGrid->setRowStretch(consonantOrder.size(), 1);
 
-    auto* diphthongs = new QGroupBox(QStringLiteral("Diphtonge"), this);
+    auto* diphthongs = new QGroupBox(QStringLiteral("Diphthonge"), this);
     auto* diphthongColumn = new QVBoxLayout(diphthongs);
     for (const char* group : {"ai", "au", "äu", "ei", "eu", "ie", "oi"})
         diphthongColumn->addWidget(AddBox(QString::fromUtf8(group), diphthongs));

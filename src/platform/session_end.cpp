@@ -22,7 +22,9 @@ std::function<void()>& OnEnd()
 
 void Handler(int signal)
 {
-    if (g_signals++ > 0) {
+    const std::sig_atomic_t before = g_signals;
+    g_signals = before + 1;
+    if (before > 0) {
         // Asked twice: the orderly end hangs, so end the hard way.
         std::signal(signal, SIG_DFL);
         std::raise(signal);

@@ -103,9 +103,26 @@ QStringList ReadTextLines(const QString& path, ReadStatus* status)
     return SplitLines(DecodeCp1252(f.readAll()));
 }
 
+namespace {
+
+WriteGuard& Guard()
+{
+    static WriteGuard guard;
+    return guard;
+}
+
+} // namespace
+
+void SetWriteGuard(WriteGuard guard)
+{
+    Guard() = std::move(guard);
+}
+
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, bool createFolders)
 {
     const QString native = NativePath(path);
+    if (Guard() && !Guard()(native, QFileInfo::exists(native)))
+        return false;
     if (createFolders)
         QDir().mkpath(QFileInfo(native).absolutePath());
     QSaveFile f(native);

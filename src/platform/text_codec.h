@@ -32,6 +32,13 @@ bool WriteTextLines(const QString& path, const QStringList& lines, bool createFo
 // Writes raw bytes atomically.
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, bool createFolders = false);
 
+// A check every atomic write (and so every update) makes before it replaces
+// a file: false refuses the write, which then fails and leaves the file as
+// it is. The program uses it to keep a pupil's writes out of files that are
+// no longer that pupil's. Pass an empty function to remove it.
+using WriteGuard = std::function<bool(const QString& nativePath, bool exists)>;
+void SetWriteGuard(WriteGuard guard);
+
 // A read-modify-write of a shared file, all-or-nothing: under the file's
 // update lock (platform/file_lock.h) the file is read, change turns its bytes
 // (empty and existed false when the file is missing) into the new content,

@@ -156,7 +156,7 @@ bool ButtonSoundPlayer::PlayWave(const QString& path)
     opened_ = false;
     if (result == PlayResult::NotOpen)
         ShowMessage(QStringLiteral("Wave ist nicht geöffnet "), MessageIcon::Error,
-                    QStringLiteral("Fehler beim Abspielen einer wavedatei "));
+                    QStringLiteral("Fehler beim Abspielen einer Wave-Datei "));
     else
         ShowMessage(device.LastError(), MessageIcon::Error, QStringLiteral("Fehler bei Function Waveoutwrite"));
     return false;

@@ -10,6 +10,7 @@
 #include "platform/messages.h"
 #include "platform/session_end.h"
 #include "platform/text_codec.h"
+#include "support/built_program.h"
 #include "support/temp_program.h"
 #include "framework/test_exercise.h"
 
@@ -135,15 +136,9 @@ TEST(SessionEnd, SigtermInTheMiddleOfAListEndsTheProgramWithItsResults)
 {
     // The real program on the sample content, its pupil data in a folder of
     // its own, started for exercise 1 at the third word of the list.
-    QTemporaryDir dir;
-    const QString source = QStringLiteral(LIRABO_PROGRAM_DIR);
-    const QString root = dir.path() + "/lirabo/";
-    QDir().mkpath(root + "protokoll");
-    ASSERT_TRUE(QFile::copy(QStringLiteral(LIRABO_PROGRAM), root + "lirabo"));
-    for (const QString& entry : QDir(source).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        if (entry != "protokoll")
-            QFile::link(source + "/" + entry, root + entry);
-    CopyFolderTree(source + "/protokoll", root + "protokoll");
+    const BuiltProgram built;
+    const QString root = built.Root();
+    ASSERT_TRUE(QFile::exists(built.Executable()));
     const QString profile = root + "protokoll/jeder.ini";
     const QString section = QStringLiteral("Hören und Schreiben ");
     ASSERT_TRUE(Ini::WriteInt(profile, section, "Listenstelle", 2));
@@ -154,12 +149,9 @@ TEST(SessionEnd, SigtermInTheMiddleOfAListEndsTheProgramWithItsResults)
     old.close();
 
     QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("SDL_AUDIODRIVER", "dummy");
-    program.setProcessEnvironment(env);
+    program.setProcessEnvironment(BuiltProgram::HeadlessEnvironment());
     program.setProcessChannelMode(QProcess::ForwardedChannels);
-    program.start(root + "lirabo", {"--exercise", "1"});
+    program.start(built.Executable(), {"--exercise", "1"});
     ASSERT_TRUE(program.waitForStarted(10000));
     QElapsedTimer waited;
     waited.start();

@@ -5,6 +5,8 @@
 #include "support/temp_program.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QTimer>
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -103,7 +105,9 @@ TEST_F(PupilBoxTest, DeleteKey)
     box->setCurrentIndex(1);
     box->lineEdit()->setCursorPosition(0);
     Key(Qt::Key_Delete);
-    EXPECT_EQ(boxes, QStringList({QString::fromUtf8("Schüler Anna löschen?")}));
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes[0].startsWith(QString::fromUtf8("Schüler Anna löschen?\n"))) << boxes[0].toStdString();
+    EXPECT_TRUE(boxes[0].contains(QStringLiteral("Ergebnisse"))) << boxes[0].toStdString();
     EXPECT_EQ(Items(), QStringList({"Name"}));
     EXPECT_EQ(box->currentText(), "Name");
     EXPECT_FALSE(QFile::exists(prog.Path("protokoll/anna.ini")));
@@ -113,6 +117,41 @@ TEST_F(PupilBoxTest, DeleteKey)
     Key(Qt::Key_Delete);
     EXPECT_EQ(box->currentText(), "ame");
     EXPECT_EQ(boxes.size(), 1);
+}
+
+// "Entf" and then Enter, as a person clears a completed name: the question's
+// default is "Nein", and the completed part of a typed name is only text.
+TEST_F(PupilBoxTest, EntfThenEnterKeepsThePupilAndACompletionIsOnlyText)
+{
+    SetMessageHook({});
+    QString asked;
+    QTimer enter;
+    QObject::connect(&enter, &QTimer::timeout, [&] {
+        if (QWidget* question = QApplication::activeModalWidget()) {
+            asked = question->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+            QTest::keyClick(question, Qt::Key_Return);
+        }
+    });
+    enter.start(20);
+    box->setCurrentIndex(1);
+    Key(Qt::Key_Delete);
+    enter.stop();
+    EXPECT_TRUE(asked.startsWith(QString::fromUtf8("Schüler Anna löschen?"))) << asked.toStdString();
+    EXPECT_EQ(Items(), QStringList({"Name", "Anna"}));
+    EXPECT_TRUE(QFile::exists(prog.Path("protokoll/anna.ini")));
+
+    // "An" completes to "Anna" with "na" selected; "Entf" takes "na" away.
+    asked.clear();
+    Focus(box);
+    enter.start(20);
+    TypeText(QStringLiteral("An"));
+    ASSERT_EQ(box->currentText(), QStringLiteral("Anna"));
+    Key(Qt::Key_Delete);
+    enter.stop();
+    EXPECT_TRUE(asked.isEmpty()) << asked.toStdString();
+    EXPECT_EQ(box->currentText(), QStringLiteral("An"));
+    EXPECT_EQ(Items(), QStringList({"Name", "Anna"}));
+    EXPECT_TRUE(QFile::exists(prog.Path("protokoll/anna.ini")));
 }
 
 // The shared pupil "Name" stays whatever case it is typed in.

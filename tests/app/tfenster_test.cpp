@@ -21,6 +21,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -105,7 +107,7 @@ TEST_F(TFensterTest, ShowingReadsRegistryAndOptions)
     EXPECT_EQ(CurrentProfilePath(), DataRoot() + "anna.ini");
     EXPECT_TRUE(SwissMode());
     EXPECT_FALSE(StartOnListChoice());
-    EXPECT_EQ(shown.L_willkommen->text(), QStringLiteral("Willkommem bei den  Programmen des"));
+    EXPECT_EQ(shown.L_willkommen->text(), QStringLiteral("Willkommen bei den Programmen des"));
 }
 
 // Every row starts its exercise for the pupil in the box, in the variant its
@@ -289,7 +291,7 @@ TEST_F(TFensterTest, ProtocolInTheDesktopsEditorOrInTheViewer)
     Pupil(QStringLiteral("Anna"));
     const QString protocol = Profile("anna.txt");
     window.B_protokoll->click();
-    EXPECT_EQ(messages, QStringList{protocol + QStringLiteral("|Ergebnis-Datei nocht nicht vorhanden! ")});
+    EXPECT_EQ(messages, QStringList{protocol + QStringLiteral("|Ergebnis-Datei noch nicht vorhanden! ")});
 
     prog.Write("protokoll/anna.txt", "Anna M\xFCller\r\nHund = -OK-\r\n");
     QString viewed;
@@ -304,7 +306,7 @@ TEST_F(TFensterTest, ProtocolInTheDesktopsEditorOrInTheViewer)
 
     desktopOpens = false;
     window.B_protokoll->click();
-    EXPECT_EQ(viewed, protocol + QStringLiteral("|Anna Müller\nHund = -OK-"));
+    EXPECT_EQ(viewed, QStringLiteral("Protokoll \u2013 Anna|Anna Müller\nHund = -OK-"));
 
     // A profile that cannot be written: nothing at all.
     viewed.clear();
@@ -313,6 +315,43 @@ TEST_F(TFensterTest, ProtocolInTheDesktopsEditorOrInTheViewer)
     EXPECT_TRUE(viewed.isEmpty());
     EXPECT_EQ(messages.size(), 1);
     EXPECT_EQ(opened.size(), 2);
+}
+
+// A desktop whose opener starts but finds no program for the file: the
+// program's own viewer shows the protocol, and the manual's place is named.
+TEST_F(TFensterTest, ADesktopOpenerThatFindsNothingLeavesNoSilence)
+{
+    QTemporaryDir bin;
+    QFile opener(bin.filePath(QStringLiteral("xdg-open")));
+    ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+    opener.write("#!/bin/sh\necho \"xdg-open: no method available for opening '$1'\" >&2\nexit 3\n");
+    opener.close();
+    opener.setPermissions(opener.permissions() | QFileDevice::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit() + ':' + path);
+    SetDesktopOpenHook({});
+
+    Pupil(QStringLiteral("Anna"));
+    prog.Write("protokoll/anna.txt", "Anna\r\nHund = -OK-\r\n");
+    QString viewed;
+    modal = [&](QDialog& d) {
+        if (auto* viewer = qobject_cast<ProtocolViewer*>(&d))
+            viewed = viewer->windowTitle();
+        return int(QDialog::Rejected);
+    };
+    window.B_protokoll->click();
+    for (int i = 0; i < 500 && viewed.isEmpty(); ++i)
+        QTest::qWait(10);
+    EXPECT_EQ(viewed, QStringLiteral("Protokoll \u2013 Anna"));
+
+    prog.Write("Anleitung-lrb.pdf", "%PDF-1.4\n");
+    window.B_anleitung->click();
+    for (int i = 0; i < 500 && messages.isEmpty(); ++i)
+        QTest::qWait(10);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Anleitung|"))) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains(QDir::toNativeSeparators(prog.Path("Anleitung-lrb.pdf")))) << messages[0].toStdString();
+    qputenv("PATH", path);
 }
 
 TEST_F(TFensterTest, WorkReportOfThePupilInTheBox)

@@ -7,6 +7,8 @@
 #include "support/qt_printers.h"
 
 #include <QFile>
+#include <QFileDialog>
+#include <QPushButton>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
@@ -73,7 +75,7 @@ TEST_F(TpzeugnisTest, MissingFilesAndProfiles)
 {
     Tpzeugnis::ShowWorkReport(QStringLiteral("Anna"));
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].endsWith(QStringLiteral("|Zeugnis-Datei nocht nicht vorhanden! ")));
+    EXPECT_TRUE(messages[0].endsWith(QStringLiteral("|Zeugnis-Datei noch nicht vorhanden! ")));
     EXPECT_TRUE(messages[0].startsWith(prog.Path("protokoll/anna.zgn")));
     Tpzeugnis::ShowCertificate(QStringLiteral("Anna"));   // no summary: nothing at all
     EXPECT_EQ(messages.size(), 1);
@@ -149,6 +151,39 @@ TEST_F(TpzeugnisTest, LongBodyBreaksPagesAtElevenTwelfths)
         }
         EXPECT_EQ(PdfPages(pdf), c.pages);
     }
+}
+
+// "Als PDF speichern" says where the file lies, or that it could not be saved.
+TEST_F(TpzeugnisTest, SavingAsPdfSaysWhereTheFileLiesOrThatItFailed)
+{
+    prog.Write("protokoll/anna.zgn", "Hund               = gut gemacht\r\n");
+    Tpzeugnis dialog;
+    dialog.fileName = prog.Path("protokoll/anna.zgn");
+    dialog.pupilName = QStringLiteral("Anna");
+    dialog.FormShow();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Arbeitszeugnis \u2013 Anna"));
+
+    QString chosen;
+    SetModalHook([&](QDialog& d) {
+        auto* files = qobject_cast<QFileDialog*>(&d);
+        if (!files)
+            return int(QDialog::Rejected);
+        files->selectFile(chosen);
+        return int(QDialog::Accepted);
+    });
+    // A folder nobody may write into, also not the administrator.
+    chosen = QStringLiteral("/proc/anna.pdf");
+    dialog.B_pdf->click();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("konnte nicht gespeichert werden"))) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains(chosen));
+    EXPECT_FALSE(QFile::exists(chosen));
+
+    chosen = prog.Path("anna.pdf");
+    dialog.B_pdf->click();
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages[1], QStringLiteral("Als PDF speichern|Gespeichert als PDF-Datei:\n") + chosen);
+    EXPECT_GE(PdfPages(chosen), 1);
 }
 
 // The dialog's page through the print dialog and through "Als PDF speichern".

@@ -119,6 +119,55 @@ TEST_F(EditorWindowTest, FilesThatAreNoListsAreNeitherOpenedNorOverwritten)
     EXPECT_EQ(temp_.Read(QStringLiteral("listen/tiere.txt")), QByteArray("Neu\r\n\r\n"));
 }
 
+TEST_F(EditorWindowTest, AListChangedElsewhereIsOverwrittenOnlyWhenTheTeacherSaysSo)
+{
+    const QString path = temp_.Path(QStringLiteral("listen/tiere.txt"));
+    EditorWindow first, second;
+    ASSERT_TRUE(first.OpenList(path));
+    ASSERT_TRUE(second.OpenList(path));
+    first.Model()->SetField(first.Model()->InsertRow(1), FieldWord, QStringLiteral("die Katze"));
+    ASSERT_TRUE(first.Save());
+    EXPECT_TRUE(messages_.isEmpty()) << "nothing changed under the first window";
+    const QByteArray withCat = temp_.Read(QStringLiteral("listen/tiere.txt"));
+    ASSERT_TRUE(withCat.contains("die Katze"));
+
+    second.Model()->SetHeader(2, QStringLiteral("im Wald"));
+    answer_ = Answer::No;
+    EXPECT_FALSE(second.Save());
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_TRUE(messages_[0].contains(QStringLiteral("an anderer Stelle geändert"))) << messages_[0].toStdString();
+    EXPECT_TRUE(messages_[0].contains(QStringLiteral("neu: die Katze"))) << messages_[0].toStdString();
+    EXPECT_EQ(temp_.Read(QStringLiteral("listen/tiere.txt")), withCat);
+
+    answer_ = Answer::Yes;
+    EXPECT_TRUE(second.Save());
+    EXPECT_EQ(temp_.Read(QStringLiteral("listen/tiere.txt")), QByteArray("Tiere\r\nim Wald\r\nder Hund;7 95 x4 11;;;;der Hund\r\n"));
+    // Its own save is not a change made elsewhere.
+    second.Model()->SetHeader(2, QStringLiteral("im Zoo"));
+    messages_.clear();
+    EXPECT_TRUE(second.Save());
+    EXPECT_TRUE(messages_.isEmpty());
+}
+
+TEST_F(EditorWindowTest, EmptyRowsAreReportedByTheCheckAndLeftOutOnSaving)
+{
+    EditorWindow w;
+    ASSERT_TRUE(w.OpenList(temp_.Path(QStringLiteral("listen/tiere.txt"))));
+    const int empty = w.Model()->InsertRow(0);
+    EXPECT_EQ(w.Model()->CheckAll(), 1);
+    ASSERT_EQ(w.Model()->Problems(empty).size(), 1);
+    EXPECT_TRUE(w.Model()->Problems(empty)[0].startsWith(QStringLiteral("Leere Zeile")));
+
+    answer_ = Answer::Cancel;
+    EXPECT_FALSE(w.Save());
+    EXPECT_TRUE(messages_.last().contains(QStringLiteral("1 leere Zeile(n) ohne Wort (Zeile 1)")));
+    answer_ = Answer::Ok;
+    EXPECT_TRUE(w.Save());
+    const QByteArray saved = temp_.Read(QStringLiteral("listen/tiere.txt"));
+    EXPECT_FALSE(saved.contains(";7 95 x4 11;;;;\r\n")) << saved.toStdString();
+    EXPECT_TRUE(saved.contains("der Hund;7 95 x4 11;;;;der Hund"));
+}
+
 TEST_F(EditorWindowTest, PictureDroppedOnARowIsImportedAndUndoable)
 {
     QTemporaryDir home;

@@ -74,7 +74,7 @@ TEST_F(SettingsDialog, EveryNumberedControlCarriesItsCaption)
         {200, "Alles"}, {201, "nur Wort (Artikel ist vorgegeben)"},
         {202, "nur Artikel (wenn kein Artikel = \"Alles\")"}, {203, "überschreiben"},
         {204, "nur der 1. Buchstabe"}, {205, "jeder 2. Buchstabe"}, {206, "ab dem 2. Buchstaben"},
-        {209, "Groß- Kleinschreibung automatisch"}, {210, "nur Großbuchstaben"}, {701, "kein Sound"},
+        {209, "Groß- und Kleinschreibung automatisch"}, {210, "nur Großbuchstaben"}, {701, "kein Sound"},
         {702, "abrufbar"}, {703, "sofort zum Bild"}, {704, "kein Bild mit Sound"}, {21, "bis zum Cursor"},
         {22, "ab der aktuellen Position"}, {23, "alles"}, {900, "Lobtext nach jedem"},
         {901, "Lobtext am Ende"}, {902, "kein Lobtext"}, {903, "Lob auch als Sound"},
@@ -170,7 +170,7 @@ TEST_F(SettingsDialog, ControlsGoBackToTheProfileInOrder)
     EXPECT_TRUE(Checked(dialog, 702));
     EXPECT_EQ(qobject_cast<QLabel*>(dialog.FindControl(41))->text(), "0.15");
     EXPECT_TRUE(dialog.RB_wieBuchstabieren->isChecked());
-    EXPECT_EQ(dialog.CB_motzahl->currentText(), "5 ten Wort");
+    EXPECT_EQ(dialog.CB_motzahl->currentText(), "4. Wort");
     EXPECT_FALSE(Checked(dialog, 705));
 
     Click(dialog, 704);

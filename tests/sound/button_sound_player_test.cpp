@@ -175,7 +175,7 @@ TEST_F(ButtonSoundPlayerTest, RefusedWritesShowTheirMessageAndLeaveNothingPlayin
     device.nextResult = PlayResult::NotOpen;
     EXPECT_FALSE(word.PlaySoundFile(QString("sprache\\hund.wav")));
     EXPECT_EQ(messages, (std::vector<QString>{"Fehler bei Function Waveoutwrite|Gerät verweigert",
-                                              "Fehler beim Abspielen einer wavedatei |Wave ist nicht geöffnet "}));
+                                              "Fehler beim Abspielen einer Wave-Datei |Wave ist nicht geöffnet "}));
     EXPECT_FALSE(IsSoundPlaying());
     EXPECT_FALSE(word.IsPlaying());
     ASSERT_TRUE(word.PlaySoundFile(QString("sprache\\hund.wav")));

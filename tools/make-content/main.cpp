@@ -1,6 +1,7 @@
 // make-content: writes the sample content of the program folder.
 //   make-content <step> <content source folder> <program folder>
 // Steps: lists, pictures, sounds, tables, font, help, profiles, symbols, manual.
+#include "platform/desktop_session.h"
 #include "speech/speech.h"
 #include "steps.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    EnsureRuntimeFolder();
     QGuiApplication app(argc, argv);
     const std::map<std::string, std::function<void(const ContentPaths&)>> steps = {
         {"lists", MakeLists},   {"pictures", MakePictures}, {"sounds", MakeSounds},

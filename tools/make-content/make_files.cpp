@@ -40,6 +40,7 @@ void MakeHelp(const ContentPaths& paths)
     for (const QString& name : html.entryList(QDir::Files, QDir::Name))
         files.Add(QStringLiteral("Html\\") + name, ReadSourceFile(html.filePath(name)));
     files.Add(QStringLiteral("LIZENZEN.txt"), Cp1252CopyOf(paths.In(QStringLiteral("LIZENZEN.txt"))));
+    files.Add(QStringLiteral("netzwerk-info"), Cp1252CopyOf(paths.In(QStringLiteral("netzwerk-info.txt"))));
     files.WriteAll();
 }
 
