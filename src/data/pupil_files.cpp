@@ -77,7 +77,7 @@ int RemoveStaleTemporaries(const QString& folder, qint64 minAgeMs)
     // file leaves while it takes over a stale lock ("namen.txt.lock.rmlock"),
     // and the marks of writers killed while they waited ("namen.txt.lock.wait").
     static const QRegularExpression pattern(
-        QStringLiteral("^.+\\.(ini|txt|zgn|fhl|rtf)(\\.[A-Za-z0-9]{6}|\\.lock(\\.rmlock)+|\\.lock\\.wait)$"),
+        QStringLiteral("^.+\\.(ini|txt|zgn|fhl|rtf|csv)(\\.[A-Za-z0-9]{6}|\\.lock(\\.rmlock)+|\\.lock\\.wait)$"),
         QRegularExpression::CaseInsensitiveOption);
     const QDateTime now = QDateTime::currentDateTimeUtc();
     int removed = 0;
@@ -94,7 +94,7 @@ int RemoveStaleTemporaries(const QString& folder, qint64 minAgeMs)
 
 int RemoveUnnamedPupilFiles()
 {
-    static const QRegularExpression pattern(QStringLiteral("^(jeder\\d+)\\.(ini|txt|zgn|fhl|rtf)$"),
+    static const QRegularExpression pattern(QStringLiteral("^(jeder\\d+)\\.(ini|txt|zgn|fhl|rtf|csv)$"),
         QRegularExpression::CaseInsensitiveOption);
     if (!QFileInfo(NativePath(PupilRegistry::FilePath())).isFile())
         return 0;

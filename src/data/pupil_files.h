@@ -10,7 +10,7 @@ class PupilRegistry;
 // resolves the values).
 bool NamesProfile(const PupilRegistry& registry, const QString& profileFile);
 
-// Removes the files beside the profile (".fhl", ".zgn", ".rtf", ".txt") and
+// Removes the files beside the profile (".fhl", ".zgn", ".rtf", ".txt", ".csv") and
 // then the profile itself.
 void RemovePupilFiles(const QString& profileFile);
 
@@ -26,7 +26,7 @@ QString DeletedPupilsFolder();   // DataRoot + "geloescht/"
 QString MovePupilFilesToDeleted(const QString& profileFile, const QString& registryLine);
 
 // Removes the temporary copies "<file>.XXXXXX" of pupil files (".ini",
-// ".txt", ".zgn", ".fhl", ".rtf" followed by a dot and six letters or
+// ".txt", ".zgn", ".fhl", ".rtf", ".csv" followed by a dot and six letters or
 // digits) that are older than minAgeMs: an atomic write that was cut off
 // between writing its copy and renaming it leaves one. Also the markers
 // "<file>.lock.rmlock" a process killed while taking over a stale lock

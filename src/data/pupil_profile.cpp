@@ -44,9 +44,14 @@ QString PupilProfile::SummaryFile() const
     return ChangeExtension(path_, QStringLiteral(".rtf"));
 }
 
+QString PupilProfile::HistoryFile() const
+{
+    return ChangeExtension(path_, QStringLiteral(".csv"));
+}
+
 QStringList PupilProfile::Files() const
 {
-    return {path_, ErrorListFile(), CertificateFile(), SummaryFile(), ProtocolFile()};
+    return {path_, ErrorListFile(), CertificateFile(), SummaryFile(), ProtocolFile(), HistoryFile()};
 }
 
 bool PupilProfile::IsShared() const

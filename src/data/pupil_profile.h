@@ -1,7 +1,8 @@
 #pragma once
 // A pupil's profile: an INI file with one section per exercise, and beside it
 // (same path, other extension) the results protocol ".txt", the error list
-// ".fhl", the certificate data ".zgn" and the result summary ".rtf".
+// ".fhl", the certificate data ".zgn", the result summary ".rtf" and the
+// history ".csv".
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +25,7 @@ public:
     QString ErrorListFile() const;     // ".fhl"
     QString CertificateFile() const;   // ".zgn"
     QString SummaryFile() const;       // ".rtf"
+    QString HistoryFile() const;       // ".csv", the lasting history of the answers
     // The profile and every file beside it.
     QStringList Files() const;
 

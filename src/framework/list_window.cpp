@@ -9,6 +9,7 @@
 #include "framework/list_files.h"
 #include "framework/number_box.h"
 #include "framework/results_files.h"
+#include "framework/results_history.h"
 #include "framework/results_protocol.h"
 #include "framework/shuffle.h"
 #include "framework/spelling_out.h"
@@ -421,6 +422,7 @@ void T_urahnlrb1::WriteResults(ResultsMoment moment)
         moment != ResultsMoment::ListChange || shared.summaryDue ? SettingsSummary() : QString();
     const ResultsContext context = CurrentResultsContext(listFile);
     WriteProtocol(section, summary, answers, context);
+    AppendResultsHistory(section, answers, context);
     WriteFurtherResults(moment, answers, context);
     SaveErrorList(errorList.get(), CurrentProfilePath());
     if (!summary.isEmpty())

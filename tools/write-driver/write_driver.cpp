@@ -3,8 +3,10 @@
 // kill it at any moment and look at what is left; or it adds pupils to a
 // shared registry, so two of it at once show what two workstations do.
 //
-//   write_driver <data root> profile|registry|protocol|certificate|errorlist
+//   write_driver <data root> profile|registry|protocol|certificate|errorlist|history
 //       writes until killed; prints "ready" after the first complete write
+//   write_driver <data root> addhistory <prefix> <count>
+//       appends <count> blocks of words <prefix><block>-<row> to the history
 //   write_driver <data root> add <prefix> <count> [<lock timeout in ms>]
 //       adds the pupils <prefix>0 ... <prefix><count-1>; exits with 3 when
 //       the program would have shown a message (an add that failed)
@@ -13,6 +15,7 @@
 #include "data/word_list.h"
 #include "framework/certificate_data.h"
 #include "framework/error_list.h"
+#include "framework/results_history.h"
 #include "framework/results_protocol.h"
 #include "platform/file_lock.h"
 #include "platform/ini_file.h"
@@ -66,6 +69,8 @@ int WriteForever(const QString& kind)
             WriteProtocol(QStringLiteral("Hören und Schreiben "), QString(), answers, context);
         } else if (kind == QLatin1String("certificate")) {
             WriteCertificateData(QStringLiteral("Hören und Schreiben "), answers, context);
+        } else if (kind == QLatin1String("history")) {
+            AppendResultsHistory(QStringLiteral("Hören und Schreiben "), answers, context);
         } else if (kind == QLatin1String("errorlist")) {
             auto entry = std::make_shared<WordEntry>();
             for (int f = 0; f < 6; ++f)
@@ -90,6 +95,21 @@ int AddPupils(const QString& prefix, int count)
         selection.ConfirmPupilName();
     }
     return g_messages ? 3 : 0;
+}
+
+int AddHistory(const QString& prefix, int count)
+{
+    const QString profile = DataRoot() + QStringLiteral("anna.ini");
+    const ResultsContext context{profile, QStringLiteral("tiere.txt"), QDateTime(QDate(2026, 11, 5), QTime(9, 5)), true};
+    int failed = 0;
+    for (int b = 0; b < count; ++b) {
+        AnswerLists answers;
+        answers.AddListMarker(QStringLiteral("tiere.txt"));
+        for (int i = 0; i < 20; ++i)
+            answers.AddAnswer(QStringLiteral("-OK-"), prefix + QStringLiteral("%1-%2").arg(b).arg(i));
+        failed += AppendResultsHistory(QStringLiteral("Bild zum Wort"), answers, context) ? 0 : 1;
+    }
+    return failed ? 3 : 0;
 }
 
 } // namespace
@@ -118,5 +138,7 @@ int main(int argc, char** argv)
             FileUpdateLock::SetTimeoutMs(args[5].toInt());
         return AddPupils(args[3], args[4].toInt());
     }
+    if (args[2] == QLatin1String("addhistory"))
+        return args.size() < 5 ? 2 : AddHistory(args[3], args[4].toInt());
     return WriteForever(args[2]);
 }
