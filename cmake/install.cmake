@@ -31,7 +31,7 @@ endif()
 
 # The executables. The list editor, once it is built, lies beside the program.
 set(LIRABO_EXECUTABLES lirabo)
-foreach(editor Dazidazud dazidazud)
+foreach(editor Dazidazud dazidazud Klassenuebersicht)
   if(TARGET ${editor})
     list(APPEND LIRABO_EXECUTABLES ${editor})
     add_dependencies(lirabo_program ${editor})
@@ -62,6 +62,7 @@ if(TARGET lirabo_content)
           PATTERN lirabo EXCLUDE
           PATTERN Dazidazud EXCLUDE
           PATTERN dazidazud EXCLUDE
+          PATTERN Klassenuebersicht EXCLUDE
           PATTERN protokoll EXCLUDE
           PATTERN vovu.ini EXCLUDE
           PATTERN netzwerkpfad.txt EXCLUDE
@@ -82,6 +83,18 @@ if(TARGET Dazidazud)
   lirabo_link(${LIRABO_EDITOR_FROM_BIN} dazidazud ${CMAKE_INSTALL_BINDIR})
   install(FILES ${LIRABO_PACKAGING}/de.lirabo.Dazidazud.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 endif()
+# The class overview the same way: a link in the program folder (the editor
+# starts it from there), a command and a desktop menu entry.
+if(TARGET Klassenuebersicht)
+  file(RELATIVE_PATH LIRABO_OVERVIEW_FROM_CONTENT
+       ${CMAKE_INSTALL_PREFIX}/${LIRABO_INSTALL_CONTENTDIR} ${CMAKE_INSTALL_PREFIX}/${LIRABO_INSTALL_PROGRAMDIR}/Klassenuebersicht)
+  lirabo_link(${LIRABO_OVERVIEW_FROM_CONTENT} Klassenuebersicht ${LIRABO_INSTALL_CONTENTDIR})
+  file(RELATIVE_PATH LIRABO_OVERVIEW_FROM_BIN
+       ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${LIRABO_INSTALL_PROGRAMDIR}/Klassenuebersicht)
+  lirabo_link(${LIRABO_OVERVIEW_FROM_BIN} klassenuebersicht ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${LIRABO_PACKAGING}/de.lirabo.Klassenuebersicht.desktop
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+endif()
 foreach(folder listen Bilder Sounds)
   lirabo_link(${LIRABO_SHARED_DIR}/eigene/${folder} eigene ${LIRABO_INSTALL_CONTENTDIR}/${folder})
 endforeach()
@@ -100,7 +113,7 @@ endforeach()
 
 # Manual page and documentation, compressed as Debian keeps them.
 set(LIRABO_GZIPPED)
-foreach(file lirabo.1 dazidazud.1 changelog)
+foreach(file lirabo.1 dazidazud.1 klassenuebersicht.1 changelog)
   add_custom_command(OUTPUT ${LIRABO_INSTALL_STAGE}/${file}.gz
     COMMAND gzip -9 -n -c ${LIRABO_PACKAGING}/${file} > ${LIRABO_INSTALL_STAGE}/${file}.gz
     DEPENDS ${LIRABO_PACKAGING}/${file})
@@ -108,6 +121,7 @@ foreach(file lirabo.1 dazidazud.1 changelog)
 endforeach()
 add_custom_target(lirabo_install_files ALL DEPENDS ${LIRABO_GZIPPED})
 install(FILES ${LIRABO_INSTALL_STAGE}/lirabo.1.gz ${LIRABO_INSTALL_STAGE}/dazidazud.1.gz
+              ${LIRABO_INSTALL_STAGE}/klassenuebersicht.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${LIRABO_PACKAGING}/copyright ${LIRABO_PACKAGING}/README.Debian ${LIRABO_INSTALL_STAGE}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/lirabo)

@@ -69,7 +69,7 @@ for script in postinst postrm; do
   grep -qx "./$script" <<<"$control" || fail "no $script"
 done
 
-for entry in $id de.lirabo.Dazidazud; do
+for entry in $id de.lirabo.Dazidazud de.lirabo.Klassenuebersicht; do
   desktop-file-validate "$work/root/usr/share/applications/$entry.desktop" || fail "desktop-file-validate $entry"
 done
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/$id.metainfo.xml" || fail "appstreamcli validate"

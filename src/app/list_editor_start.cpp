@@ -7,16 +7,34 @@
 #include <QFileInfo>
 #include <QProcess>
 
-ListEditorLaunch ListEditorLaunchOf(const QString& programFolder, const QString& dataRoot)
+ListEditorLaunch CompanionLaunchOf(const QString& programFolder, const QString& dataRoot, const QString& program)
 {
     const QString folder = NativePath(WithoutTrailingSeparator(programFolder));
-    return {JoinPath(folder, QStringLiteral("Dazidazud")), {dataRoot}, folder};
+    return {JoinPath(folder, program), {dataRoot}, folder};
 }
 
-bool StartListEditor()
+ListEditorLaunch ListEditorLaunchOf(const QString& programFolder, const QString& dataRoot)
 {
-    const ListEditorLaunch launch = ListEditorLaunchOf(ProgramFolder(), DataRoot());
+    return CompanionLaunchOf(programFolder, dataRoot, QStringLiteral("Dazidazud"));
+}
+
+namespace {
+
+bool Start(const ListEditorLaunch& launch)
+{
     if (!QFileInfo(launch.program).isExecutable())
         return false;
     return QProcess::startDetached(launch.program, launch.arguments, launch.workingFolder);
+}
+
+} // namespace
+
+bool StartListEditor()
+{
+    return Start(ListEditorLaunchOf(ProgramFolder(), DataRoot()));
+}
+
+bool StartClassOverview()
+{
+    return Start(CompanionLaunchOf(ProgramFolder(), DataRoot(), QStringLiteral("Klassenuebersicht")));
 }

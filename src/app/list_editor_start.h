@@ -13,6 +13,11 @@ struct ListEditorLaunch {
 };
 
 ListEditorLaunch ListEditorLaunchOf(const QString& programFolder, const QString& dataRoot);
+// The same for another program of the program folder (the class overview
+// "Klassenuebersicht" is started the same way).
+ListEditorLaunch CompanionLaunchOf(const QString& programFolder, const QString& dataRoot, const QString& program);
 // Starts the editor for ProgramFolder() and DataRoot(); false when it is
 // missing or cannot be started.
 bool StartListEditor();
+// Starts the class overview the same way (the list editor offers it).
+bool StartClassOverview();

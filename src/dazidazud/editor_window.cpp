@@ -1,5 +1,7 @@
 #include "dazidazud/editor_window.h"
 
+#include "app/list_editor_start.h"
+
 #include "dazidazud/list_table_view.h"
 #include "platform/messages.h"
 #include "sound/simple_sound.h"
@@ -115,6 +117,13 @@ void EditorWindow::BuildActions()
     both(file, AddAction(QStringLiteral("Speichern"), QStringLiteral("Speichern"), QKeySequence::Save, [this] { Save(); }));
     file->addAction(AddAction(QStringLiteral("SpeichernUnter"), QStringLiteral("Speichern unter..."),
                               QKeySequence::SaveAs, [this] { SaveAs(); }));
+    file->addSeparator();
+    file->addAction(AddAction(QStringLiteral("Klassenuebersicht"), QStringLiteral("Klassenübersicht..."), QKeySequence(),
+                              [] {
+                                  if (!StartClassOverview())
+                                      ShowMessage(QStringLiteral("Die Klassenübersicht ist nicht installiert."),
+                                                  MessageIcon::Warning);
+                              }));
     file->addSeparator();
     file->addAction(AddAction(QStringLiteral("Beenden"), QStringLiteral("Beenden"), QKeySequence::Quit, [this] { close(); }));
     bar->addSeparator();

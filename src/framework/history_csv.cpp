@@ -26,7 +26,9 @@ QString Quoted(const QString& field)
     return u'"' + quoted + u'"';
 }
 
-QByteArray Line(const QStringList& fields)
+} // namespace
+
+QByteArray CsvLine(const QStringList& fields)
 {
     QString line;
     for (qsizetype i = 0; i < fields.size(); ++i) {
@@ -36,6 +38,8 @@ QByteArray Line(const QStringList& fields)
     }
     return line.toUtf8() + "\r\n";
 }
+
+namespace {
 
 // Splits CSV text into records of fields (quotes may hold separators and
 // line breaks; a quote inside a quoted field is doubled).
@@ -103,7 +107,7 @@ QByteArray HistoryHeader()
     QStringList names;
     for (const char16_t* name : kNames)
         names << QString::fromUtf16(name);
-    return QByteArray("\xEF\xBB\xBF") + Line(names);
+    return QByteArray("\xEF\xBB\xBF") + CsvLine(names);
 }
 
 QByteArray HistoryLine(const HistoryRow& row)
@@ -118,7 +122,7 @@ QByteArray HistoryLine(const HistoryRow& row)
     fields[kAttempts] = row.attempts.join(kAttemptSeparator);
     fields[kRecord] = row.record;
     fields[kOrigin] = row.imported ? kImported : QString();
-    return Line(fields);
+    return CsvLine(fields);
 }
 
 QList<HistoryRow> ParseHistory(const QByteArray& bytes, int* skipped)

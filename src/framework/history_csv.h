@@ -20,6 +20,10 @@
 
 QString HistoryFileOf(const QString& profilePath);
 
+// One line of fields as this file writes them (quoted where needed, CR LF);
+// the class overview's exports use it too.
+QByteArray CsvLine(const QStringList& fields);
+
 // The header line's bytes (with the byte order mark) and a row's bytes.
 QByteArray HistoryHeader();
 QByteArray HistoryLine(const HistoryRow& row);
