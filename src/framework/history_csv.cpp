@@ -41,58 +41,94 @@ QByteArray CsvLine(const QStringList& fields)
 
 namespace {
 
-// Splits CSV text into records of fields (quotes may hold separators and
-// line breaks; a quote inside a quoted field is doubled).
-QList<QStringList> Records(const QString& text)
-{
-    QList<QStringList> records;
-    QStringList fields;
-    QString field;
-    bool quoted = false;
-    bool any = false;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (quoted) {
-            if (c == u'"') {
-                if (i + 1 < n && text[i + 1] == u'"') {
-                    field += c;
-                    ++i;
-                } else {
-                    quoted = false;
+// Reads CSV text record by record (quotes may hold separators and line
+// breaks; a quote inside a quoted field is doubled). Blank lines give no
+// record.
+class CsvReader {
+public:
+    explicit CsvReader(const QString& text) : text_(text), data_(text.constData()), n_(text.size()) {}
+
+    bool Next(QStringList& fields)
+    {
+        fields.clear();
+        while (i_ < n_ && (data_[i_] == u'\r' || data_[i_] == u'\n'))
+            ++i_;
+        if (i_ >= n_)
+            return false;
+        for (;;) {
+            fields << Field();
+            if (i_ < n_ && data_[i_] == kSeparator) {
+                ++i_;
+                continue;
+            }
+            return true; // at a line end or the end of the text
+        }
+    }
+
+private:
+    QString Field()
+    {
+        if (i_ < n_ && data_[i_] == u'"') {
+            QString field;
+            ++i_;
+            while (i_ < n_) {
+                if (data_[i_] == u'"') {
+                    if (i_ + 1 < n_ && data_[i_ + 1] == u'"') {
+                        field += u'"';
+                        i_ += 2;
+                        continue;
+                    }
+                    ++i_;
+                    break;
                 }
-            } else {
-                field += c;
+                field += data_[i_++];
             }
-            continue;
+            // Text after the closing quote belongs to the field too.
+            while (i_ < n_ && !Ends(data_[i_]))
+                field += data_[i_++];
+            return field;
         }
-        if (c == u'"') {
-            quoted = true;
-            any = true;
-        } else if (c == kSeparator) {
-            fields << field;
-            field.clear();
-            any = true;
-        } else if (c == u'\r' || c == u'\n') {
-            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
-                ++i;
-            if (any || !field.isEmpty()) {
-                fields << field;
-                records << fields;
-            }
-            fields.clear();
-            field.clear();
-            any = false;
-        } else {
-            field += c;
-            any = true;
-        }
+        const qsizetype start = i_;
+        while (i_ < n_ && !Ends(data_[i_]))
+            ++i_;
+        return text_.mid(start, i_ - start);
     }
-    if (any || !field.isEmpty()) {
-        fields << field;
-        records << fields;
+    static bool Ends(QChar c) { return c == kSeparator || c == u'\r' || c == u'\n'; }
+
+    const QString& text_;
+    const QChar* data_;
+    qsizetype n_;
+    qsizetype i_ = 0;
+};
+
+// "yyyy-MM-dd" and "HH:mm:ss" read by hand: the format parsers of QDate and
+// QTime cost more than the rest of a row.
+int Digits(QStringView s, qsizetype from, qsizetype count)
+{
+    int value = 0;
+    for (qsizetype k = from; k < from + count; ++k) {
+        const char16_t c = s[k].unicode();
+        if (c < u'0' || c > u'9')
+            return -1;
+        value = value * 10 + (c - u'0');
     }
-    return records;
+    return value;
+}
+
+QDate DateOf(QStringView s)
+{
+    if (s.size() != 10 || s[4] != u'-' || s[7] != u'-')
+        return {};
+    const int y = Digits(s, 0, 4), m = Digits(s, 5, 2), d = Digits(s, 8, 2);
+    return y < 0 || m < 0 || d < 0 ? QDate() : QDate(y, m, d);
+}
+
+QTime TimeOf(QStringView s)
+{
+    if (s.size() != 8 || s[2] != u':' || s[5] != u':')
+        return {};
+    const int h = Digits(s, 0, 2), m = Digits(s, 3, 2), sec = Digits(s, 6, 2);
+    return h < 0 || m < 0 || sec < 0 ? QTime() : QTime(h, m, sec);
 }
 
 } // namespace
@@ -130,26 +166,32 @@ QList<HistoryRow> ParseHistory(const QByteArray& bytes, int* skipped)
     QByteArray body = bytes;
     if (body.startsWith("\xEF\xBB\xBF"))
         body.remove(0, 3);
-    const QList<QStringList> records = Records(QString::fromUtf8(body));
+    const QString text = QString::fromUtf8(body);
+    CsvReader reader(text);
     QList<HistoryRow> rows;
     int bad = 0;
-    if (!records.isEmpty()) {
+    QStringList f;
+    if (reader.Next(f)) {
         // Where each known column stands in this file; -1 when it lacks one.
         std::array<qsizetype, kColumns> at{};
         for (int c = 0; c < kColumns; ++c)
-            at[size_t(c)] = records[0].indexOf(QString::fromUtf16(kNames[size_t(c)]));
+            at[size_t(c)] = f.indexOf(QString::fromUtf16(kNames[size_t(c)]));
         const bool usable = at[kDate] >= 0 && at[kWord] >= 0 && at[kVerdict] >= 0;
-        for (qsizetype r = 1; usable && r < records.size(); ++r) {
-            const QStringList& f = records[r];
+        rows.reserve(body.size() / 80);
+        while (reader.Next(f)) {
+            if (!usable) {
+                ++bad;
+                continue;
+            }
             auto field = [&](Column c) { return at[c] >= 0 && at[c] < f.size() ? f[at[c]] : QString(); };
             HistoryRow row;
-            const QDate date = QDate::fromString(field(kDate), Qt::ISODate);
-            const QTime time = QTime::fromString(field(kTime), QStringLiteral("HH:mm:ss"));
+            const QDate date = DateOf(field(kDate));
+            const QTime time = TimeOf(field(kTime));
             if (!date.isValid() || !VerdictOfText(field(kVerdict), &row.verdict) || f.size() <= at[kWord]) {
                 ++bad;
                 continue;
             }
-            row.when = QDateTime(date, time.isValid() ? time : QTime(0, 0));
+            row.when = WallClock(date, time.isValid() ? time : QTime(0, 0));
             row.exercise = field(kExercise);
             row.list = field(kList);
             row.word = field(kWord);
@@ -158,10 +200,10 @@ QList<HistoryRow> ParseHistory(const QByteArray& bytes, int* skipped)
                 row.attempts = attempts.split(kAttemptSeparator);
             row.record = field(kRecord);
             row.imported = field(kOrigin) == kImported;
-            rows << row;
+            rows << std::move(row);
         }
         if (!usable)
-            bad += int(records.size());
+            ++bad;
     }
     if (skipped)
         *skipped = bad;

@@ -45,9 +45,15 @@ QString VerdictText(HistoryVerdict verdict)
 
 bool VerdictOfText(const QString& text, HistoryVerdict* verdict)
 {
-    for (const VerdictName& v : kVerdicts)
-        if (text == QString::fromUtf16(v.text)) {
-            *verdict = v.verdict;
+    static const std::array<QString, kVerdicts.size()> texts = [] {
+        std::array<QString, kVerdicts.size()> t;
+        for (size_t i = 0; i < kVerdicts.size(); ++i)
+            t[i] = QString::fromUtf16(kVerdicts[i].text);
+        return t;
+    }();
+    for (size_t i = 0; i < texts.size(); ++i)
+        if (text == texts[i]) {
+            *verdict = kVerdicts[i].verdict;
             return true;
         }
     return false;
@@ -86,11 +92,21 @@ QStringList AttemptsOfRecord(const QString& exercise, const QString& record, con
     return attempts;
 }
 
+QDateTime WallClock(const QDate& date, const QTime& time)
+{
+    return QDateTime(date, time, Qt::UTC);
+}
+
+QDateTime WallClock(const QDateTime& local)
+{
+    return WallClock(local.date(), local.time());
+}
+
 HistoryRow MakeHistoryRow(const QDateTime& when, const QString& exercise, const QString& list,
                           const QString& word, const QString& record)
 {
     HistoryRow row;
-    row.when = when;
+    row.when = WallClock(when);
     row.exercise = exercise.trimmed();
     row.list = list;
     row.word = word.trimmed();

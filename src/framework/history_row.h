@@ -19,8 +19,13 @@ QString VerdictText(HistoryVerdict verdict);
 // The verdict of a text VerdictText gives; false for any other text.
 bool VerdictOfText(const QString& text, HistoryVerdict* verdict);
 
+// The date and time of a row as the pupil's clock showed them, held without a
+// time zone (as UTC), so rows compare and hash without time zone look-ups.
+QDateTime WallClock(const QDate& date, const QTime& time);
+QDateTime WallClock(const QDateTime& local);
+
 struct HistoryRow {
-    QDateTime when;
+    QDateTime when;       // a WallClock time
     QString exercise;     // the program name ("Hören und Schreiben", "Lautierübung", ...)
     QString list;         // the list file, or "Fehlerliste"
     QString word;

@@ -9,6 +9,9 @@
 #include <QSet>
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
 #include <map>
 
 namespace {
@@ -39,6 +42,7 @@ QList<PupilHistory> LoadClass(bool importProtocols)
     PupilRegistry registry;
     registry.Load();
     QList<PupilHistory> pupils;
+    QList<bool> shared;
     QSet<QString> seen;
     for (const QString& line : registry.Lines()) {
         const PupilProfile profile = PupilProfile::OfRegistryValue(PupilRegistry::ValueOfLine(line));
@@ -48,44 +52,101 @@ QList<PupilHistory> LoadClass(bool importProtocols)
         seen.insert(key);
         if (importProtocols)
             ImportProtocolIntoHistory(profile.Path());
-        PupilHistory pupil{PupilRegistry::NameOfLine(line), profile.Path(), ReadHistoryFile(profile.HistoryFile())};
-        if (profile.IsShared() && pupil.rows.isEmpty())
-            continue;
-        pupils << pupil;
+        pupils << PupilHistory{PupilRegistry::NameOfLine(line), profile.Path(), {}};
+        shared << profile.IsShared();
     }
-    return pupils;
+    // The histories are read on every core: each file is parsed on its own.
+    const int threads = std::max(1, std::min<int>(int(std::thread::hardware_concurrency()), 8));
+    std::vector<std::thread> workers;
+    std::atomic<qsizetype> next{0};
+    PupilHistory* const read = pupils.data();
+    const qsizetype count = pupils.size();
+    for (int t = 0; t < threads; ++t)
+        workers.emplace_back([&] {
+            for (qsizetype i = next++; i < count; i = next++)
+                read[i].rows = ReadHistoryFile(PupilProfile(read[i].profilePath).HistoryFile());
+        });
+    for (std::thread& w : workers)
+        w.join();
+    QList<PupilHistory> shown;
+    for (qsizetype i = 0; i < pupils.size(); ++i)
+        if (!shared[i] || !pupils[i].rows.isEmpty())
+            shown << std::move(pupils[i]);
+    return shown;
 }
+
+namespace {
+
+// The figures of one exercise as its rows come by.
+class FiguresCount {
+public:
+    void Add(const HistoryRow& row, const QDate& today)
+    {
+        times_.insert(row.when.toMSecsSinceEpoch());
+        words_.insert(row.word);
+        ++f_.answers;
+        const bool first = row.verdict == HistoryVerdict::FirstTry;
+        f_.firstTry += first ? 1 : 0;
+        const QDate day = row.when.date();
+        if (!f_.last.isValid() || day > f_.last)
+            f_.last = day;
+        const qint64 age = day.daysTo(today);
+        if (age >= 0 && age < 14) {
+            ++recent_;
+            recentFirst_ += first ? 1 : 0;
+        } else if (age >= 14 && age < 28) {
+            ++before_;
+            beforeFirst_ += first ? 1 : 0;
+        }
+    }
+    ExerciseFigures Figures() const
+    {
+        ExerciseFigures f = f_;
+        f.sessions = int(times_.size());
+        f.words = int(words_.size());
+        f.hasTrend = recent_ > 0 && before_ > 0;
+        f.trend = f.hasTrend ? Percent(recentFirst_, recent_) - Percent(beforeFirst_, before_) : 0;
+        return f;
+    }
+
+private:
+    ExerciseFigures f_;
+    QSet<qint64> times_;
+    QSet<QString> words_;
+    int recent_ = 0, recentFirst_ = 0, before_ = 0, beforeFirst_ = 0;
+};
+
+} // namespace
 
 ExerciseFigures FiguresOf(const QList<HistoryRow>& rows, const QString& exercise, const QDate& today)
 {
-    ExerciseFigures f;
-    QSet<QDateTime> times;
-    QSet<QString> words;
-    int recent = 0, recentFirst = 0, before = 0, beforeFirst = 0;
+    FiguresCount count;
+    for (const HistoryRow& row : rows)
+        if (exercise.isEmpty() || row.exercise == exercise)
+            count.Add(row, today);
+    return count.Figures();
+}
+
+QHash<QString, ExerciseFigures> FiguresPerExercise(const QList<HistoryRow>& rows, const QDate& today)
+{
+    QHash<QString, FiguresCount> counts;
+    FiguresCount all;
+    // Rows of one block come together: look the exercise up once per run.
+    const QString* lastName = nullptr;
+    FiguresCount* last = nullptr;
     for (const HistoryRow& row : rows) {
-        if (!exercise.isEmpty() && row.exercise != exercise)
-            continue;
-        times.insert(row.when);
-        words.insert(row.word);
-        ++f.answers;
-        const bool first = row.verdict == HistoryVerdict::FirstTry;
-        f.firstTry += first ? 1 : 0;
-        if (!f.last.isValid() || row.when.date() > f.last)
-            f.last = row.when.date();
-        const qint64 age = row.when.date().daysTo(today);
-        if (age >= 0 && age < 14) {
-            ++recent;
-            recentFirst += first ? 1 : 0;
-        } else if (age >= 14 && age < 28) {
-            ++before;
-            beforeFirst += first ? 1 : 0;
+        if (!lastName || *lastName != row.exercise) {
+            lastName = &row.exercise;
+            last = &counts[row.exercise];
         }
+        last->Add(row, today);
+        all.Add(row, today);
     }
-    f.sessions = int(times.size());
-    f.words = int(words.size());
-    f.hasTrend = recent > 0 && before > 0;
-    f.trend = f.hasTrend ? Percent(recentFirst, recent) - Percent(beforeFirst, before) : 0;
-    return f;
+    QHash<QString, ExerciseFigures> figures;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        figures.insert(it.key(), it.value().Figures());
+    figures.insert(QString(), all.Figures());
+    return figures;
 }
 
 QStringList ExercisesOf(const QList<PupilHistory>& pupils)

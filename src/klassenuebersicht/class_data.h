@@ -7,6 +7,7 @@
 #include "klassenuebersicht/error_kinds.h"
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -38,6 +39,10 @@ struct ExerciseFigures {
 // The figures of the rows of one exercise (all rows when exercise is empty),
 // the trend counted back from today.
 ExerciseFigures FiguresOf(const QList<HistoryRow>& rows, const QString& exercise, const QDate& today);
+
+// The figures of every exercise in one pass, and of all rows under the
+// empty name.
+QHash<QString, ExerciseFigures> FiguresPerExercise(const QList<HistoryRow>& rows, const QDate& today);
 
 // The exercises the rows name, in the order of the menu, unknown ones after.
 QStringList ExercisesOf(const QList<PupilHistory>& pupils);

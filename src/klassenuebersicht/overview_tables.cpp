@@ -42,12 +42,13 @@ Table ClassTable(const QList<PupilHistory>& pupils, const QStringList& exercises
         t.header << e + QStringLiteral(": Sitzungen") << e + QStringLiteral(": zuletzt") << e + QStringLiteral(": Wörter")
                  << e + QStringLiteral(": sofort richtig %") << e + QStringLiteral(": Trend 4 Wochen");
     for (const PupilHistory& p : pupils) {
-        const ExerciseFigures all = FiguresOf(p.rows, QString(), today);
+        const QHash<QString, ExerciseFigures> figures = FiguresPerExercise(p.rows, today);
+        const ExerciseFigures all = figures.value(QString());
         QVariantList row;
         row << p.name << (all.last.isValid() ? QVariant(all.last) : QVariant(QString())) << all.answers
             << (all.answers ? QVariant(all.FirstTryPercent()) : QVariant(QString()));
         for (const QString& e : exercises) {
-            const ExerciseFigures f = FiguresOf(p.rows, e, today);
+            const ExerciseFigures f = figures.value(e);
             if (!f.answers) {
                 row << QString() << QString() << QString() << QString() << QString();
                 continue;

@@ -15,7 +15,7 @@ namespace {
 // Minutes are what the protocol keeps.
 QDateTime ToMinute(const QDateTime& t)
 {
-    return QDateTime(t.date(), QTime(t.time().hour(), t.time().minute()));
+    return WallClock(t.date(), QTime(t.time().hour(), t.time().minute()));
 }
 
 } // namespace
@@ -71,7 +71,7 @@ QList<HistoryRow> ParseProtocol(const QString& text)
         const QString record = line.mid(at + equals.size());
         if (word.isEmpty() || record.isEmpty())
             continue;
-        HistoryRow row = MakeHistoryRow(QDateTime(date, time), program, list, word, record);
+        HistoryRow row = MakeHistoryRow(WallClock(date, time), program, list, word, record);
         row.imported = true;
         rows << row;
     }

@@ -96,7 +96,7 @@ TEST(HistoryCsv, RowsSurviveTheFileWithQuotesBreaksAndUmlauts)
     const QList<HistoryRow> read = ParseHistory(other, &skipped);
     ASSERT_EQ(read.size(), 1);
     EXPECT_EQ(read[0].word, "Hund");
-    EXPECT_EQ(read[0].when, QDateTime(QDate(2026, 1, 2), QTime(0, 0)));
+    EXPECT_EQ(read[0].when, WallClock(QDate(2026, 1, 2), QTime(0, 0)));
     EXPECT_EQ(skipped, 2);
     EXPECT_TRUE(ParseHistory("kein;Kopf\n1;2\n").isEmpty());
     EXPECT_TRUE(ParseHistory("\"offen").isEmpty());

@@ -41,7 +41,7 @@ TEST_F(ProtocolImportTest, RowsOfEveryBlockWithTheirDateProgramAndList)
     WriteDay(QDate(2026, 11, 9));
     const QList<HistoryRow> rows = ParseProtocol(DecodeCp1252(Read(".txt")));
     ASSERT_EQ(rows.size(), 8);
-    EXPECT_EQ(rows[0].when, QDateTime(QDate(2026, 11, 5), QTime(9, 5)));
+    EXPECT_EQ(rows[0].when, WallClock(QDate(2026, 11, 5), QTime(9, 5)));
     EXPECT_EQ(rows[0].exercise, "Hören und Schreiben");
     EXPECT_EQ(rows[0].list, "tiere.txt");
     EXPECT_EQ(rows[0].verdict, HistoryVerdict::FirstTry);
@@ -55,7 +55,7 @@ TEST_F(ProtocolImportTest, RowsOfEveryBlockWithTheirDateProgramAndList)
     EXPECT_EQ(rows[3].exercise, "Bild zum Wort");
     EXPECT_EQ(rows[3].list, "Fehlerliste");
     EXPECT_EQ(rows[3].word, "Bär");
-    EXPECT_EQ(rows[4].when, QDateTime(QDate(2026, 11, 9), QTime(9, 5)));
+    EXPECT_EQ(rows[4].when, WallClock(QDate(2026, 11, 9), QTime(9, 5)));
     for (const HistoryRow& row : rows)
         EXPECT_TRUE(row.imported);
     // The summary line with its " = " is no answer.
