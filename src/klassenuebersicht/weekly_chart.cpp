@@ -36,6 +36,7 @@ void PaintWeeklyChart(QPainter& painter, const QRectF& area, const QList<WeekFig
     painter.drawText(QRectF(right + 4, plot.bottom() - fm.height() / 2, area.right() - right, fm.height()),
                      Qt::AlignLeft, QStringLiteral("0 %"));
     QPainterPath rate;
+    QList<QPointF> points;
     const int labelEvery = std::max(1, int(fm.horizontalAdvance(QStringLiteral("00.00.")) / slot) + 1);
     for (qsizetype i = 0; i < weeks.size(); ++i) {
         const WeekFigures& w = weeks[i];
@@ -47,6 +48,7 @@ void PaintWeeklyChart(QPainter& painter, const QRectF& area, const QList<WeekFig
                              w.monday.toString(QStringLiteral("dd.MM.")));
         if (w.answers) {
             const QPointF p(x + slot / 2, plot.bottom() - plot.height() * w.firstTry / w.answers);
+            points << p;
             if (rate.elementCount() == 0)
                 rate.moveTo(p);
             else
@@ -55,6 +57,10 @@ void PaintWeeklyChart(QPainter& painter, const QRectF& area, const QList<WeekFig
     }
     painter.setPen(QPen(QColor(0xd0, 0x50, 0x20), 2));
     painter.drawPath(rate);
+    // A dot per week, so a single week shows its rate too.
+    painter.setBrush(QColor(0xd0, 0x50, 0x20));
+    for (const QPointF& p : points)
+        painter.drawEllipse(p, 3, 3);
     painter.restore();
 }
 
