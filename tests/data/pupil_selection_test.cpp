@@ -254,7 +254,7 @@ TEST(PupilProfile, FilesBesideTheProfile)
     const PupilProfile p(prog.Path("protokoll/jeder3.ini"));
     EXPECT_EQ(p.Files(), QStringList({prog.Path("protokoll/jeder3.ini"), prog.Path("protokoll/jeder3.fhl"),
                                       prog.Path("protokoll/jeder3.zgn"), prog.Path("protokoll/jeder3.rtf"),
-                                      prog.Path("protokoll/jeder3.txt")}));
+                                      prog.Path("protokoll/jeder3.txt"), prog.Path("protokoll/jeder3.csv")}));
     EXPECT_TRUE(PupilProfile::OfRegistryValue("PROTOKOLL\\JEDER.INI").IsShared());
     EXPECT_FALSE(p.IsShared());
     ASSERT_TRUE(p.WriteTest());
