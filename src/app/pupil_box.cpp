@@ -81,7 +81,8 @@ void PupilBox::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (Confirm() == PupilSelection::Confirmed::Added) {
+        if (const auto result = Confirm();
+            result == PupilSelection::Confirmed::Added || result == PupilSelection::Confirmed::NotAdded) {
             event->accept();
             return;
         }

@@ -4,6 +4,7 @@
 #include "data/program_state.h"
 #include "data/pupil_profile.h"
 #include "data/pupil_registry.h"
+#include "platform/file_lock.h"
 #include "platform/file_paths.h"
 #include "platform/text_codec.h"
 
@@ -23,6 +24,8 @@ bool NamesProfile(const PupilRegistry& registry, const QString& profileFile)
 }
 
 namespace {
+
+constexpr int kTidyLockWaitMs = 200;
 
 // Some line's value ends in this file name, whatever folder it names: an
 // absolute path to the data root spelt another way still protects the file.
@@ -73,26 +76,42 @@ QString MovePupilFilesToDeleted(const QString& profileFile, const QString& regis
 
 int RemoveStaleTemporaries(const QString& folder, qint64 minAgeMs)
 {
-    // Whole copies a write left before its rename, the markers the lock
-    // file leaves while it takes over a stale lock ("namen.txt.lock.rmlock"),
-    // and the marks of writers killed while they waited ("namen.txt.lock.wait").
+    // Whole copies a write left before its rename, the markers of a takeover
+    // of a stale lock ("namen.txt.lock.stale-...", and "namen.txt.lock.rmlock"
+    // of earlier versions), and the marks of writers killed while they waited
+    // ("namen.txt.lock.wait").
     static const QRegularExpression pattern(
-        QStringLiteral("^.+\\.(ini|txt|zgn|fhl|rtf|csv)(\\.[A-Za-z0-9]{6}|\\.lock(\\.rmlock)+|\\.lock\\.wait)$"),
+        QStringLiteral("^.+\\.(ini|txt|zgn|fhl|rtf|csv)(\\.[A-Za-z0-9]{6}|\\.lock(\\.rmlock)+|\\.lock\\.wait|"
+                       "\\.lock\\.stale-[a-z0-9]+)$"),
         QRegularExpression::CaseInsensitiveOption);
     const QDateTime now = QDateTime::currentDateTimeUtc();
     int removed = 0;
     const QDir dir(NativePath(folder));
-    for (const QFileInfo& info : dir.entryInfoList(QDir::Files | QDir::Hidden)) {
+    for (const QFileInfo& info : dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
         if (!pattern.match(info.fileName()).hasMatch())
             continue;
         if (info.lastModified().toUTC().msecsTo(now) < minAgeMs)
             continue; // possibly a write going on right now
-        removed += QFile::remove(info.absoluteFilePath()) ? 1 : 0;
+        // A takeover marker is an empty folder.
+        const bool gone = info.isDir() ? QDir().rmdir(info.absoluteFilePath()) : QFile::remove(info.absoluteFilePath());
+        removed += gone ? 1 : 0;
     }
     return removed;
 }
 
-int RemoveUnnamedPupilFiles()
+int RemoveStaleLocks(const QString& folder)
+{
+    static const QRegularExpression pattern(QStringLiteral("^.+\\.(ini|txt|zgn|fhl|rtf|csv)\\.lock$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    int removed = 0;
+    const QDir dir(NativePath(folder));
+    for (const QFileInfo& info : dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden))
+        if (pattern.match(info.fileName()).hasMatch())
+            removed += FileUpdateLock::RemoveIfStale(info.absoluteFilePath()) ? 1 : 0;
+    return removed;
+}
+
+int RemoveUnnamedPupilFiles(qint64 minAgeMs)
 {
     static const QRegularExpression pattern(QStringLiteral("^(jeder\\d+)\\.(ini|txt|zgn|fhl|rtf|csv)$"),
         QRegularExpression::CaseInsensitiveOption);
@@ -100,6 +119,8 @@ int RemoveUnnamedPupilFiles()
         return 0;
     int removed = 0;
     PupilRegistry registry;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    // Tidying is no reason to wait: a registry in use now is tidied next time.
     registry.WithLockedRegistry([&] {
         // An empty file reads as the default line: nothing is judged on it.
         bool blank = true;
@@ -115,14 +136,19 @@ int RemoveUnnamedPupilFiles()
             const QString profile = match.captured(1) + QStringLiteral(".ini");
             if (NamesProfile(registry, DataRoot() + profile) || NamesFileName(registry, profile))
                 continue;
+            // A young file may belong to a pupil being added or worked with
+            // right now at a workstation that is behind with the registry.
+            if (info.lastModified().toUTC().msecsTo(now) < minAgeMs)
+                continue;
             removed += QFile::remove(info.absoluteFilePath()) ? 1 : 0;
         }
-    });
+    }, nullptr, kTidyLockWaitMs);
     return removed;
 }
 
 void TidyDataRoot()
 {
+    RemoveStaleLocks(DataRoot());
     RemoveStaleTemporaries(DataRoot());
     RemoveUnnamedPupilFiles();
 }

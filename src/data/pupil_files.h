@@ -34,12 +34,18 @@ QString MovePupilFilesToDeleted(const QString& profileFile, const QString& regis
 // for a lock. Returns how many went.
 int RemoveStaleTemporaries(const QString& folder, qint64 minAgeMs = 60000);
 
+// Removes the lock files "<file>.lock" of pupil files that are stale (their
+// holder on this host is gone, or they are older than any hold). Returns how
+// many went.
+int RemoveStaleLocks(const QString& folder);
+
 // Removes the files of pupils the registry no longer names: "jeder<n>" with
 // the profile and results extensions, in the data root, when no registry line
-// names "jeder<n>.ini". Runs under the registry's lock and only on a registry
-// that was read and holds lines, so a missing or unreadable registry never
+// names "jeder<n>.ini" and the file is older than minAgeMs. Runs under the
+// registry's lock (waiting only a moment for it) and only on a registry that
+// was read and holds lines, so a missing, busy or unreadable registry never
 // costs a file. Returns how many went.
-int RemoveUnnamedPupilFiles();
+int RemoveUnnamedPupilFiles(qint64 minAgeMs = 3600000);
 
-// What the program does at start: both of the above in the data root.
+// What the program does at start: the three above in the data root.
 void TidyDataRoot();

@@ -92,33 +92,38 @@ bool PupilRegistry::Reread()
 
 bool PupilRegistry::Write() const
 {
-    return WriteTextLines(FilePath(), lines_, true);
+    return (!held_ || held_->Holds()) && WriteTextLines(FilePath(), lines_, true);
 }
 
-QString PupilRegistry::SaveAdding(const QString& name, const QString& value)
+QString PupilRegistry::SaveAdding(const QString& name, const QString& value, Failure* failure)
 {
-    return SaveAdding(name, [&](bool) { return value; });
+    return SaveAdding(name, [&] { return value; }, failure);
 }
 
-QString PupilRegistry::SaveAdding(const QString& name, const std::function<QString(bool locked)>& makeValue)
+QString PupilRegistry::SaveAdding(const QString& name, const std::function<QString()>& makeValue, Failure* failure)
 {
     const QStringList before = lines_;
     QString registered;
-    const bool locked = WithLockedRegistry([&] {
-        if (Contains(name)) {
-            registered = ValueOf(name);
-            return;
-        }
-        registered = makeValue(true);
-        lines_.append(name + u'=' + registered);
-        Write();
-    });
-    if (locked)
+    bool written = true;
+    const bool locked = WithLockedRegistry(
+        [&] {
+            if (Contains(name)) {
+                registered = ValueOf(name);
+                return;
+            }
+            const QString value = makeValue();
+            lines_.append(name + u'=' + value);
+            written = Write();
+            if (written)
+                registered = value;
+        },
+        failure);
+    if (locked && written)
         return registered;
+    if (locked && failure)
+        *failure = Failure::Unwritable;
     lines_ = before;
-    if (!Contains(name))
-        lines_.append(name + u'=' + makeValue(false));
-    return ValueOf(name);
+    return QString();
 }
 
 bool PupilRegistry::SaveRemoving(const QString& name, const std::function<void(const QString& value)>& removeFiles)
@@ -146,12 +151,18 @@ bool PupilRegistry::SaveRemoving(const QString& name, const std::function<void(c
     return locked && written;
 }
 
-bool PupilRegistry::WithLockedRegistry(const std::function<void()>& work)
+bool PupilRegistry::WithLockedRegistry(const std::function<void()>& work, Failure* failure, int timeoutMs)
 {
     QDir().mkpath(QFileInfo(NativePath(FilePath())).absolutePath());
-    const FileUpdateLock lock(FilePath());
+    const FileUpdateLock lock(FilePath(), timeoutMs);
+    if (failure)
+        *failure = lock.Busy() ? Failure::Busy : Failure::Unwritable;
     if (!lock.Locked() || !Reread())
         return false;
+    if (failure)
+        *failure = Failure::None;
+    held_ = &lock;
     work();
+    held_ = nullptr;
     return true;
 }

@@ -11,8 +11,17 @@
 #include <QStringList>
 #include <functional>
 
+class FileUpdateLock;
+
 class PupilRegistry {
 public:
+    // Why a change could not be saved.
+    enum class Failure {
+        None,
+        Busy,         // another workstation kept the registry locked
+        Unwritable,   // the file could not be read or written
+    };
+
     // The registry of a missing, unreadable or empty file.
     static const QString& DefaultLine();   // "Name=PROTOKOLL\JEDER.INI"
     static QString FilePath();             // DataRoot + "namen.txt"
@@ -40,15 +49,13 @@ public:
     // Adds "name=value" unless the file already holds the name, and writes.
     // Returns the value now registered for the name (another workstation may
     // have registered it first); Lines() becomes the merged registry. When the
-    // file exists but cannot be read it is not overwritten; the line is then
-    // only added in memory.
-    QString SaveAdding(const QString& name, const QString& value);
+    // registry cannot be locked, read or written, nothing is added, not even
+    // in memory: a null string, and failure tells why.
+    QString SaveAdding(const QString& name, const QString& value, Failure* failure = nullptr);
     // The same with a value made only when the name is new, inside the lock
     // (the caller creates the pupil's profile there, so no other workstation
-    // can take the same file name meanwhile). When the registry cannot be
-    // locked or read, makeValue(false) gives the value added in memory; the
-    // profile should then not be created.
-    QString SaveAdding(const QString& name, const std::function<QString(bool locked)>& makeValue);
+    // can take the same file name meanwhile). makeValue runs only there.
+    QString SaveAdding(const QString& name, const std::function<QString()>& makeValue, Failure* failure = nullptr);
     // Removes the first line with the name from the file; false when the
     // registry could not be written (the file is then left as it was).
     // removeFiles runs inside the lock after the line has been written away,
@@ -56,13 +63,17 @@ public:
     bool SaveRemoving(const QString& name, const std::function<void(const QString& value)>& removeFiles = {});
 
     // Runs work while holding the registry's update lock, with the registry
-    // re-read; false (work not run) when it cannot be locked or read.
-    bool WithLockedRegistry(const std::function<void()>& work);
+    // re-read; false (work not run) when it cannot be locked or read, and
+    // failure tells which. The lock waits timeoutMs (the usual time when
+    // negative).
+    bool WithLockedRegistry(const std::function<void()>& work, Failure* failure = nullptr, int timeoutMs = -1);
 
 private:
     // Re-reads the file for a write; false when it exists but is unreadable.
     bool Reread();
+    // False also when the lock has been held too long to replace the file.
     bool Write() const;
 
     QStringList lines_ = {DefaultLine()};
+    const FileUpdateLock* held_ = nullptr;   // during WithLockedRegistry
 };

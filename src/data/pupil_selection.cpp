@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 namespace {
 
@@ -136,17 +137,27 @@ PupilSelection::Confirmed PupilSelection::ConfirmPupilName()
         text_ = names_[i];
         return Confirmed::KnownAfterReload;
     }
-    AddPupil(name);
-    return Confirmed::Added;
+    return AddPupil(name) ? Confirmed::Added : Confirmed::NotAdded;
 }
 
 // A free profile name: jeder1.ini, jeder2.ini, ... that neither exists nor is
-// named by a registry line, created at once (as a copy of the shared profile,
-// or empty when that cannot be copied) so that two pupils never share one.
+// named by a registry line (by its file name, whatever folder the line
+// names), created at once (as a copy of the shared profile, or empty when
+// that cannot be copied) so that two pupils never share one. The folder is
+// listed once: on a share every look at a file is a trip to the server.
 QString PupilSelection::FreeProfileFile() const
 {
-    const auto named = [this](const QString& candidate) { return NamesProfile(registry_, candidate); };
-    return UniqueFileName(DataRoot(), QStringLiteral("jeder"), QStringLiteral(".ini"), named);
+    QSet<QString> taken;
+    const QString folder = ResolvePath(DataRoot());
+    for (const QString& entry :
+         QDir(NativePath(folder)).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+        taken.insert(entry.toLower());
+    for (const QString& line : registry_.Lines())
+        taken.insert(FileNamePart(PupilRegistry::ValueOfLine(line)).toLower());
+    QString name = QStringLiteral("jeder.ini");
+    for (int n = 1; taken.contains(name); ++n)
+        name = QStringLiteral("jeder%1.ini").arg(n);
+    return folder + name;
 }
 
 QString PupilSelection::NewProfileFile() const
@@ -189,20 +200,42 @@ QString PupilSelection::RegistryValueOf(const QString& profileFile) const
     return value;
 }
 
-void PupilSelection::AddPupil(const QString& name)
+bool PupilSelection::AddPupil(const QString& name)
 {
-    names_.append(name);
-    text_ = name;
     // The profile is made inside the registry's lock, just before its line is
     // written: a crash in between leaves a profile no line names, which the
     // next start tidies away (TidyPupilFiles).
     QString file;
-    const QString registered = registry_.SaveAdding(name, [&](bool locked) {
-        file = locked ? NewProfileFile() : FreeProfileFile();
-        return RegistryValueOf(file);
-    });
+    PupilRegistry::Failure failure = PupilRegistry::Failure::None;
+    const QString registered = registry_.SaveAdding(
+        name,
+        [&] {
+            file = NewProfileFile();
+            return RegistryValueOf(file);
+        },
+        &failure);
+    if (registered.isNull()) {
+        // Not kept in memory only: its work would go nowhere it can be found.
+        if (!file.isEmpty() && !NamesProfile(registry_, file))
+            QFile::remove(NativePath(file));
+        text_ = name;
+        SelectCurrentProfile();
+        const QString folder = QDir::toNativeSeparators(QFileInfo(NativePath(DataRoot())).absoluteFilePath());
+        ShowMessage(QStringLiteral("Der Sch\u00fcler ") + name + QStringLiteral(" konnte nicht angemeldet werden: ") +
+                        (failure == PupilRegistry::Failure::Busy
+                             ? QStringLiteral("der Ordner ") + folder +
+                                   QStringLiteral(" ist gerade belegt. Bitte gleich noch einmal versuchen.")
+                             : QStringLiteral("in den Ordner ") + folder +
+                                   QStringLiteral(" kann nicht geschrieben werden.")),
+                    MessageIcon::Warning);
+        return false;
+    }
+    if (IndexInList(name) < 0)
+        names_.append(name);
+    text_ = name;
     Program().currentPupilName = name;
     Program().currentProfilePath = PupilProfile::OfRegistryValue(registered).Path();
+    return true;
 }
 
 // The files of a deleted pupil are removed only when they are an INI profile

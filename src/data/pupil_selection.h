@@ -16,6 +16,8 @@ public:
         Known,          // the name was in the list
         KnownAfterReload, // another workstation had added it
         Added,          // a new pupil was added
+        NotAdded,       // the registry could not take it: a message said so,
+                        // the name stays in the box to try again
     };
 
     const QStringList& Names() const { return names_; }
@@ -56,7 +58,7 @@ public:
 
 private:
     qsizetype IndexInList(const QString& name) const;
-    void AddPupil(const QString& name);
+    bool AddPupil(const QString& name);
     QString FreeProfileFile() const;
     QString NewProfileFile() const;
     QString RegistryValueOf(const QString& profileFile) const;

@@ -1,6 +1,8 @@
 #include "framework/error_list.h"
 
 #include "data/path_helpers.h"
+#include "framework/unsaved_results.h"
+#include "platform/text_codec.h"
 
 namespace {
 
@@ -53,6 +55,11 @@ void CollectAnswers(const tmoiel& list, std::unique_ptr<tmoiel>& errorList, Answ
 
 void SaveErrorList(const tmoiel* errorList, const QString& profilePath)
 {
-    if (errorList)
-        errorList->Save(ChangeExtension(profilePath, QStringLiteral(".fhl")));
+    if (!errorList)
+        return;
+    const QString path = ChangeExtension(profilePath, QStringLiteral(".fhl"));
+    if (FolderRefusesWrites(path))
+        return;
+    const QStringList lines = errorList->Lines();
+    WriteOrKeepResults(path, [path, lines] { return WriteTextLines(ResolvePath(path), lines, true); }, true);
 }

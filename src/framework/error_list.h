@@ -24,5 +24,6 @@ void CollectAnswers(const tmoiel& list, std::unique_ptr<tmoiel>& errorList, Answ
 // word. True when the entry was added.
 bool AddToErrorList(std::unique_ptr<tmoiel>& errorList, const tmoiel& currentList, const WordEntryPtr& entry);
 
-// Saves the error list beside the profile; errors are ignored.
+// Saves the error list beside the profile; kept and saved later when the
+// folder is busy or away (framework/unsaved_results.h).
 void SaveErrorList(const tmoiel* errorList, const QString& profilePath);

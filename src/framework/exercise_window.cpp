@@ -12,6 +12,7 @@
 #include "framework/results_files.h"
 #include "framework/size_class.h"
 #include "framework/spelling_out.h"
+#include "framework/unsaved_results.h"
 #include "platform/command_event.h"
 #include "platform/ini_file.h"
 #include "platform/messages.h"
@@ -163,6 +164,12 @@ void T_urahnlrb::closeEvent(QCloseEvent* event)
         return;
     }
     TearDown();
+    // Results the data folder would not take are kept; what is still unsaved
+    // now is said, unless the session ends and nobody is there to read it.
+    if (SessionEnding())
+        RetryUnsavedResults();
+    else
+        ReportUnsavedResults();
     event->accept();
     if (modalLoop_)
         modalLoop_->quit();

@@ -4,6 +4,13 @@
 #include "platform/file_paths.h"
 #include "platform/ini_file.h"
 #include "platform/text_codec.h"
+#include "framework/unsaved_results.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <unistd.h>
 
 #include <array>
 
@@ -77,6 +84,12 @@ bool ProbeProfile(const QString& profilePath)
                             QStringLiteral("false"));
 }
 
+bool FolderRefusesWrites(const QString& path)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(NativePath(path)).absolutePath());
+    return ::access(folder.constData(), W_OK) != 0 && (errno == EACCES || errno == EROFS || errno == ENOENT);
+}
+
 bool MayWriteResults(const AnswerLists& answers, const QString& profilePath)
 {
     if (answers.Count() > 1) {
@@ -86,7 +99,12 @@ bool MayWriteResults(const AnswerLists& answers, const QString& profilePath)
         if (allEmpty)
             return false;
     }
-    return ProbeProfile(profilePath);
+    // A profile that is busy or away for a moment does not cost the results:
+    // they are written, or kept to be written later.
+    if (ProbeProfile(profilePath))
+        return true;
+    const QFileInfo profile(NativePath(profilePath));
+    return !FolderRefusesWrites(profilePath) && (!profile.exists() || profile.isFile());
 }
 
 QStringList BlockRows(const AnswerLists& answers, const QString& listFileName,
@@ -115,9 +133,17 @@ bool AppendToFile(const QString& path, const QString& text)
 
 bool AppendToFile(const QString& path, const std::function<QString(bool existed)>& text)
 {
-    return UpdateFileAtomically(path, [&](const QByteArray& bytes, bool existed) -> std::optional<QByteArray> {
-        return bytes + EncodeCp1252(text(existed));
-    });
+    // Both texts now: a block kept for later is written as it was meant.
+    const QByteArray toNew = EncodeCp1252(text(false));
+    const QByteArray toOld = EncodeCp1252(text(true));
+    return WriteOrKeepResults(
+        path,
+        [path, toNew, toOld] {
+            return UpdateFileAtomically(path, [&](const QByteArray& bytes, bool existed) -> std::optional<QByteArray> {
+                return bytes + (existed ? toOld : toNew);
+            });
+        },
+        false);
 }
 
 QString AsLines(const QStringList& lines)

@@ -51,9 +51,12 @@ QString TimeText(const QTime& time);
 // Writes "aufCD=false" into section "CDtest" of the profile: the test that the
 // pupil's folder can be written. False when it cannot.
 bool ProbeProfile(const QString& profilePath);
+// The folder of path takes no files at all (a read-only medium, no right):
+// results for it are skipped, not kept.
+bool FolderRefusesWrites(const QString& path);
 // The guard of the protocol and the certificate data: false when the answer
 // list has several rows but all after the first are empty, or the profile
-// cannot be written.
+// cannot be written because its folder refuses writes.
 bool MayWriteResults(const AnswerLists& answers, const QString& profilePath);
 
 // The lines of the rows of a block: each answer row through answerLine
@@ -63,10 +66,11 @@ bool MayWriteResults(const AnswerLists& answers, const QString& profilePath);
 QStringList BlockRows(const AnswerLists& answers, const QString& listFileName,
                       const std::function<QString(const QString& word, const QString& answer)>& answerLine);
 
-// Appends text (Windows-1252) to a file, creating it when missing; false on
-// any error. All or nothing: the whole new file is written beside the old one
-// and renamed over it under the file's update lock, so a crash leaves the old
-// file or the new one, never a block cut short.
+// Appends text (Windows-1252) to a file, creating it when missing. All or
+// nothing: the whole new file is written beside the old one and renamed over
+// it under the file's update lock, so a crash leaves the old file or the new
+// one, never a block cut short. A block that cannot be written now is kept
+// and written later (framework/unsaved_results.h); false then.
 bool AppendToFile(const QString& path, const QString& text);
 // The same with a text that depends on whether the file already existed
 // (decided inside the lock).

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace {
@@ -132,4 +133,15 @@ void CopyFolderTree(const QString& from, const QString& to)
         else
             QFile::copy(e.filePath(), target);
     }
+}
+
+FreshStat FreshStatOf(const QString& nativePath)
+{
+    // AT_STATX_FORCE_SYNC makes a FUSE or NFS client ask its server instead
+    // of answering from what it remembers of the file.
+    struct statx st {};
+    if (::statx(AT_FDCWD, QFile::encodeName(nativePath).constData(), AT_STATX_FORCE_SYNC,
+                STATX_MTIME | STATX_SIZE, &st) != 0)
+        return {};
+    return {true, qint64(st.stx_mtime.tv_sec) * 1000000000 + st.stx_mtime.tv_nsec, qint64(st.stx_size)};
 }

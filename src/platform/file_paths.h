@@ -34,3 +34,14 @@ QStringList MatchingPaths(const QString& path);
 // folders are made, files already in `to` are kept). The tools and benchmarks
 // use it to work on a throw-away copy of a program folder.
 void CopyFolderTree(const QString& from, const QString& to);
+
+// What the disk or the server says of a file now (native path), past the
+// attribute cache of a share client: whether it is there, its write time in
+// nanoseconds and its size.
+struct FreshStat {
+    bool exists = false;
+    qint64 mtimeNs = 0;
+    qint64 size = 0;
+    bool SameAs(const FreshStat& o) const { return exists == o.exists && mtimeNs == o.mtimeNs && size == o.size; }
+};
+FreshStat FreshStatOf(const QString& nativePath);

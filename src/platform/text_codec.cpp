@@ -6,9 +6,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QThread>
 
 #include <array>
+#include <cstdlib>
+#include <memory>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <unordered_map>
 
 namespace {
@@ -86,6 +94,61 @@ QStringList SplitLines(const QString& text)
     return lines;
 }
 
+bool ReadWholeFile(const QString& nativePath, QByteArray* bytes)
+{
+    // Read past the page cache where the file system allows it (O_DIRECT):
+    // a share client may keep the pages of a file that another workstation
+    // has replaced since. What is read must also come to the size the file
+    // has now; a short or stale read is tried again.
+    const QByteArray name = QFile::encodeName(nativePath);
+    constexpr size_t kChunk = 1 << 16;
+    constexpr size_t kAlign = 4096;
+    void* raw = nullptr;
+    if (::posix_memalign(&raw, kAlign, kChunk) != 0)
+        return false;
+    const std::unique_ptr<void, decltype(&::free)> buffer(raw, &::free);
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        FreshStatOf(nativePath);   // the client learns the size the file has now
+        int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_DIRECT);
+        if (fd < 0 && errno == EINVAL)
+            fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            return false;
+        QByteArray out;
+        bool failed = false;
+        for (;;) {
+            ssize_t n = ::read(fd, raw, kChunk);
+            if (n < 0 && errno == EINVAL) {
+                // O_DIRECT refused after all: the same read through the cache.
+                const int flags = ::fcntl(fd, F_GETFL);
+                if (flags >= 0 && (flags & O_DIRECT) && ::fcntl(fd, F_SETFL, flags & ~O_DIRECT) == 0)
+                    continue;
+            }
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                failed = true;
+                break;
+            }
+            if (n == 0)
+                break;
+            out.append(static_cast<const char*>(raw), qsizetype(n));
+        }
+        ::close(fd);
+        if (failed)
+            return false;
+        // The size the server has now; the client may have read only up to
+        // the size it remembered.
+        const FreshStat now = FreshStatOf(nativePath);
+        if (!now.exists || now.size == out.size()) {
+            *bytes = out;
+            return true;
+        }
+        QThread::usleep(5000);
+    }
+    return false;
+}
+
 QStringList ReadTextLines(const QString& path, ReadStatus* status)
 {
     const QString native = NativePath(path);
@@ -94,13 +157,13 @@ QStringList ReadTextLines(const QString& path, ReadStatus* status)
         if (status) *status = ReadStatus::Missing;
         return {};
     }
-    QFile f(native);
-    if (info.isDir() || !f.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    if (info.isDir() || !ReadWholeFile(native, &bytes)) {
         if (status) *status = ReadStatus::Unreadable;
         return {};
     }
     if (status) *status = ReadStatus::Ok;
-    return SplitLines(DecodeCp1252(f.readAll()));
+    return SplitLines(DecodeCp1252(bytes));
 }
 
 namespace {
@@ -109,6 +172,25 @@ WriteGuard& Guard()
 {
     static WriteGuard guard;
     return guard;
+}
+
+// How long a replacing rename tries again while the share refuses it: on SMB
+// a file that a reader at another workstation has open this very moment
+// cannot be renamed over.
+constexpr int kRenameRetryMs = 2000;
+
+bool WriteAll(int fd, const QByteArray& bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
 }
 
 } // namespace
@@ -125,14 +207,41 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, bool crea
         return false;
     if (createFolders)
         QDir().mkpath(QFileInfo(native).absolutePath());
-    QSaveFile f(native);
-    if (!f.open(QIODevice::WriteOnly))
+    // The whole new file goes to "<file>.XXXXXX" beside it (the start removes
+    // old ones a kill left), is flushed to the disk and renamed over the file.
+    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray temp;
+    int fd = -1;
+    struct stat old {};
+    const bool existed = ::stat(QFile::encodeName(native).constData(), &old) == 0;
+    for (int attempt = 0; attempt < 20 && fd < 0; ++attempt) {
+        QByteArray suffix(6, 'x');
+        for (char& c : suffix)
+            c = kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))];
+        temp = QFile::encodeName(native) + '.' + suffix;
+        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, existed ? (old.st_mode & 07777) : 0666);
+        if (fd < 0 && errno != EEXIST)
+            return false;
+    }
+    if (fd < 0)
         return false;
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
+    if (existed)
+        (void)::fchmod(fd, old.st_mode & 07777);   // a share without modes refuses it
+    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !written) {
+        ::unlink(temp.constData());
         return false;
     }
-    return f.commit();
+    QElapsedTimer tried;
+    tried.start();
+    while (::rename(temp.constData(), QFile::encodeName(native).constData()) != 0) {
+        if (errno == ENOENT || errno == EISDIR || errno == EXDEV || errno == EROFS || tried.elapsed() >= kRenameRetryMs) {
+            ::unlink(temp.constData());
+            return false;
+        }
+        QThread::usleep(2000);
+    }
+    return true;
 }
 
 QByteArray EncodeLines(const QStringList& lines)
@@ -161,16 +270,11 @@ bool UpdateFileAtomically(const QString& path, const FileChange& change, bool cr
     const QString native = NativePath(path);
     const QFileInfo info(native);
     QByteArray bytes;
-    if (info.exists()) {
-        QFile f(native);
-        if (info.isDir() || !f.open(QIODevice::ReadOnly))
-            return false;
-        bytes = f.readAll();
-        if (bytes.size() != f.size())
-            return false;
-    }
+    if (info.exists() && (info.isDir() || !ReadWholeFile(native, &bytes)))
+        return false;
     const std::optional<QByteArray> changed = change(bytes, info.exists());
-    return !changed || WriteFileAtomically(native, *changed);
+    // A write that held the lock too long may no longer be alone with it.
+    return !changed || (lock.Holds() && WriteFileAtomically(native, *changed));
 }
 
 bool UpdateTextLines(const QString& path, const std::function<bool(QStringList&)>& change, bool createFolders)

@@ -20,6 +20,10 @@ QStringList SplitLines(const QString& text);
 // Result of reading a text file.
 enum class ReadStatus { Ok, Missing, Unreadable };
 
+// Reads a whole file (native path) as it is now on its disk or share, past
+// any cache of the client; false when it cannot be read.
+bool ReadWholeFile(const QString& nativePath, QByteArray* bytes);
+
 // Reads a Windows-1252 text file (path in program form, see NativePath) into
 // lines. Missing file: empty list and Missing; a folder or a file that cannot
 // be opened: empty list and Unreadable.

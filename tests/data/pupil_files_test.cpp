@@ -7,13 +7,15 @@
 #include "platform/file_lock.h"
 #include "platform/ini_file.h"
 #include "platform/text_codec.h"
+#include "platform/messages.h"
 #include "support/temp_program.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLockFile>
+#include <QSysInfo>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -21,7 +23,13 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <unistd.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <ctime>
+#include <functional>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -31,11 +39,39 @@ QStringList FilesIn(const QString& folder)
     return names;
 }
 
+// Sets a file's or a folder's write time seconds back.
 void Age(const QString& path, int seconds)
 {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-seconds), QFileDevice::FileModificationTime));
+    struct timespec times[2];
+    ::clock_gettime(CLOCK_REALTIME, &times[0]);
+    times[0].tv_sec -= seconds;
+    times[1] = times[0];
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
+}
+
+// The lock of path as a writer of another process on this host leaves it
+// while it holds the lock.
+void HoldAsAnother(const QString& path, qint64 pid)
+{
+    const QString lock = FileUpdateLock::LockPathOf(path);
+    ASSERT_TRUE(QDir().mkdir(lock));
+    QFile f(lock + "/" + QString::number(pid) + "_" + QSysInfo::machineHostName() + "_t0k3n");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+}
+
+void RemoveLock(const QString& lockPath)
+{
+    QDir(lockPath).removeRecursively();
+    QFile::remove(lockPath);
+}
+
+// A process id that is surely not running.
+qint64 GonePid()
+{
+    QProcess p;
+    p.start("true", {});
+    p.waitForFinished();
+    return p.processId() > 0 ? p.processId() : 999999;
 }
 
 } // namespace
@@ -81,17 +117,25 @@ TEST(PupilFiles, StartRemovesOnlyFilesOfPupilsNoLineNames)
     // jeder5 by an absolute path to the data root written another way.
     prog.Write("protokoll/namen.txt", ("Name=PROTOKOLL\\JEDER.INI\r\nAnna=protokoll\\jeder1.ini\r\n"
                                        "Ben=Protokoll\\Jeder3.ini\r\nCarl=Z:\\Schule\\daten\\jeder5.ini\r\n"));
-    EXPECT_EQ(RemoveUnnamedPupilFiles(), 4);
-    EXPECT_EQ(FilesIn(root), (QStringList{"anna.ini", "jeder.ini", "jeder1.ini", "jeder1.txt", "jeder3.INI",
-                                          "jeder5.ini", "jeder6.doc", "namen.txt"}));
-
-    // A registry held by another writer is not judged either.
-    QLockFile held(FileUpdateLock::LockPathOf(PupilRegistry::FilePath()));
-    ASSERT_TRUE(held.tryLock(0));
-    prog.Write("protokoll/jeder7.ini", "x");
-    FileUpdateLock::SetTimeoutMs(50);
+    // Files of the last hour may belong to a pupil a workstation is adding
+    // or working with right now: only older ones are judged.
     EXPECT_EQ(RemoveUnnamedPupilFiles(), 0);
-    FileUpdateLock::SetTimeoutMs(5000);
+    for (const QString& f : files)
+        if (f != "jeder4.txt")
+            Age(root + f, 2 * 3600);
+    EXPECT_EQ(RemoveUnnamedPupilFiles(), 3);
+    EXPECT_EQ(FilesIn(root), (QStringList{"anna.ini", "jeder.ini", "jeder1.ini", "jeder1.txt", "jeder3.INI",
+                                          "jeder4.txt", "jeder5.ini", "jeder6.doc", "namen.txt"}));
+
+    // A registry held by another writer is not judged either, and the start
+    // does not wait for it.
+    HoldAsAnother(PupilRegistry::FilePath(), getppid());
+    prog.Write("protokoll/jeder7.ini", "x");
+    Age(root + "jeder7.ini", 2 * 3600);
+    QElapsedTimer t;
+    t.start();
+    EXPECT_EQ(RemoveUnnamedPupilFiles(), 0);
+    EXPECT_LT(t.elapsed(), 1500);
     EXPECT_TRUE(QFile::exists(root + "jeder7.ini"));
 }
 
@@ -109,48 +153,147 @@ TEST(FileLocking, AWriterThatCannotGetTheLockLeavesTheFileAsItWas)
     TempProgram prog;
     const QString profile = prog.Write("protokoll/jeder.ini", "[A]\r\nx=1\r\n");
     prog.Write("protokoll/namen.txt", "Name=PROTOKOLL\\JEDER.INI\r\n");
-    QLockFile profileLock(FileUpdateLock::LockPathOf(profile));
-    QLockFile registryLock(FileUpdateLock::LockPathOf(PupilRegistry::FilePath()));
-    ASSERT_TRUE(profileLock.tryLock(0));
-    ASSERT_TRUE(registryLock.tryLock(0));
+    HoldAsAnother(profile, getppid());
+    HoldAsAnother(PupilRegistry::FilePath(), getppid());
     FileUpdateLock::SetTimeoutMs(50);
 
     EXPECT_FALSE(Ini::WriteString(profile, "A", "x", "2"));
     EXPECT_FALSE(Ini::DeleteSection(profile, "A"));
     PupilRegistry registry;
     registry.Load();
-    EXPECT_EQ(registry.SaveAdding("Anna", "Protokoll\\jeder1.ini"), "Protokoll\\jeder1.ini");
-    EXPECT_TRUE(registry.Contains("Anna")); // in memory only
+    PupilRegistry::Failure failure = PupilRegistry::Failure::None;
+    EXPECT_TRUE(registry.SaveAdding("Anna", "Protokoll\\jeder1.ini", &failure).isNull());
+    EXPECT_EQ(failure, PupilRegistry::Failure::Busy);
+    EXPECT_FALSE(registry.Contains("Anna")); // not in memory only either
     EXPECT_FALSE(registry.SaveRemoving("Name"));
-    // The pupil box goes on with the new name, but makes no profile.
+    // The pupil box says so, keeps the name to try again, makes no profile.
+    QStringList messages;
+    SetMessageHook([&](const MessageRequest& r) {
+        messages << r.text;
+        return Answer::Ok;
+    });
     PupilSelection selection;
     selection.LoadRegistry();
     selection.SetText("Ben");
-    EXPECT_EQ(selection.ConfirmPupilName(), PupilSelection::Confirmed::Added);
+    EXPECT_EQ(selection.ConfirmPupilName(), PupilSelection::Confirmed::NotAdded);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(QString::fromUtf8("Der Schüler Ben konnte nicht angemeldet werden: der Ordner ")))
+        << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains("ist gerade belegt"));
+    EXPECT_EQ(selection.Text(), "Ben");
+    EXPECT_FALSE(selection.Names().contains("Ben"));
     EXPECT_FALSE(QFile::exists(prog.Path("protokoll/jeder1.ini")));
 
-    FileUpdateLock::SetTimeoutMs(5000);
+    FileUpdateLock::SetTimeoutMs(2000);
     EXPECT_EQ(prog.Read("protokoll/jeder.ini"), "[A]\r\nx=1\r\n");
     EXPECT_EQ(prog.Read("protokoll/namen.txt"), "Name=PROTOKOLL\\JEDER.INI\r\n");
 
-    // Released, the same writes go through; a lock left by a process that is
-    // gone would be taken over the same way.
-    profileLock.unlock();
-    registryLock.unlock();
+    // Released, the same writes go through, and trying the name again adds it.
+    RemoveLock(FileUpdateLock::LockPathOf(profile));
+    RemoveLock(FileUpdateLock::LockPathOf(PupilRegistry::FilePath()));
     EXPECT_TRUE(Ini::WriteString(profile, "A", "x", "2"));
-    EXPECT_EQ(registry.SaveAdding("Anna", "Protokoll\\jeder1.ini"), "Protokoll\\jeder1.ini");
-    EXPECT_EQ(prog.Read("protokoll/namen.txt"), "Name=PROTOKOLL\\JEDER.INI\r\nAnna=Protokoll\\jeder1.ini\r\n");
+    EXPECT_EQ(selection.ConfirmPupilName(), PupilSelection::Confirmed::Added);
+    EXPECT_EQ(prog.Read("protokoll/namen.txt"), "Name=PROTOKOLL\\JEDER.INI\r\nBen=protokoll\\jeder1.ini\r\n");
+    EXPECT_TRUE(QFile::exists(prog.Path("protokoll/jeder1.ini")));
+    EXPECT_EQ(messages.size(), 1);
+    SetMessageHook({});
+}
 
-    // A lock file that names no holder (its writer was killed while making
-    // it) is waited for a moment, then taken over.
+TEST(FileLocking, StaleLocksAreTakenOverAndLiveOnesKept)
+{
+    TempProgram prog;
+    const QString profile = prog.Write("protokoll/jeder.ini", "[A]\r\nx=1\r\n");
     const QString lockPath = FileUpdateLock::LockPathOf(profile);
-    QFile(lockPath).open(QIODevice::WriteOnly);
-    FileUpdateLock::SetTimeoutMs(50);
-    EXPECT_FALSE(Ini::WriteString(profile, "A", "x", "3"));
-    Age(lockPath, 10);
-    EXPECT_TRUE(Ini::WriteString(profile, "A", "x", "3"));
-    FileUpdateLock::SetTimeoutMs(5000);
+    FileUpdateLock::SetTimeoutMs(100);
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+        bool stale;
+    };
+    const std::vector<Case> cases = {
+        // A lock of a few seconds is read for its holder at once.
+        {"holder on this host gone",
+         [&] {
+             HoldAsAnother(profile, GonePid());
+             Age(lockPath, 5);
+         },
+         true},
+        {"holder on this host alive",
+         [&] {
+             HoldAsAnother(profile, getppid());
+             Age(lockPath, 5);
+         },
+         false},
+        {"holder alive but the lock older than any hold",
+         [&] {
+             HoldAsAnother(profile, getppid());
+             Age(lockPath, FileUpdateLock::StaleMs() / 1000 + 5);
+         },
+         true},
+        {"holder on another host, fresh",
+         [&] {
+             QDir().mkdir(lockPath);
+             QFile(lockPath + "/4242_anderer-rechner_abc").open(QIODevice::WriteOnly);
+         },
+         false},
+        {"names nobody, fresh", [&] { QDir().mkdir(lockPath); }, false},
+        {"names nobody, old",
+         [&] {
+             QDir().mkdir(lockPath);
+             Age(lockPath, 10);
+         },
+         true},
+        // Lock files of an earlier version: the holder in the text.
+        {"an earlier version's lock file, holder on another host",
+         [&] {
+             QFile f(lockPath);
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+             f.write("4242\nlirabo\nanderer-rechner\n");
+         },
+         false},
+        {"an earlier version's lock file that names nobody, old",
+         [&] {
+             QFile(lockPath).open(QIODevice::WriteOnly);
+             Age(lockPath, 10);
+         },
+         true},
+        {"left by this process (its removal failed)",
+         [&] {
+             QDir().mkdir(lockPath);
+             QFile(lockPath + "/" + QString::number(QCoreApplication::applicationPid()) + "_" +
+                   QSysInfo::machineHostName() + "_notheld")
+                 .open(QIODevice::WriteOnly);
+             Age(lockPath, 5);
+         },
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RemoveLock(lockPath);
+        c.make();
+        QElapsedTimer t;
+        t.start();
+        // A waiting writer (bounded) and the start's tidying agree.
+        EXPECT_EQ(Ini::WriteString(profile, "A", "x", c.what), c.stale);
+        EXPECT_LT(t.elapsed(), 1500);
+        if (!c.stale) {
+            EXPECT_FALSE(FileUpdateLock::RemoveIfStale(lockPath));
+            EXPECT_TRUE(QFile::exists(lockPath));
+        }
+        EXPECT_EQ(QFile::exists(lockPath), !c.stale);
+        // No takeover marker or waiting mark is left behind.
+        for (const QString& name : QDir(prog.Path("protokoll/")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+            EXPECT_TRUE(name == "jeder.ini" || name == "jeder.ini.lock") << name.toStdString();
+    }
+    RemoveLock(lockPath);
+    HoldAsAnother(profile, GonePid());
+    Age(lockPath, 5);
+    EXPECT_TRUE(FileUpdateLock::RemoveIfStale(lockPath));
+    HoldAsAnother(profile, GonePid());
+    Age(lockPath, 5);
+    TidyDataRoot();
     EXPECT_FALSE(QFile::exists(lockPath));
+    FileUpdateLock::SetTimeoutMs(2000);
 }
 
 namespace {
@@ -289,7 +432,7 @@ TEST(FileLocking, KillsDuringWritesLeaveEveryPupilFileOldOrNew)
         // start removes once they are old, and profiles no line names.
         Program().dataRoot = root;
         RemoveStaleTemporaries(root, -3600000); // however fresh
-        RemoveUnnamedPupilFiles();
+        RemoveUnnamedPupilFiles(-3600000);
         for (const QString& name : FilesIn(root))
             EXPECT_TRUE(QRegularExpression("^(anna\\.(ini|txt|zgn|fhl)|namen\\.txt|jeder\\d+\\.ini)(\\.lock)?$")
                             .match(name).hasMatch()) << name.toStdString();

@@ -51,9 +51,11 @@ TEST(PupilRegistry, UnreadableFileGivesTheDefault)
     PupilRegistry r;
     r.Load();
     EXPECT_EQ(r.Lines(), QStringList{PupilRegistry::DefaultLine()});
-    // It is never written over.
-    EXPECT_EQ(r.SaveAdding("Anna", "Protokoll\\jeder1.ini"), "Protokoll\\jeder1.ini");
-    EXPECT_EQ(r.Names(), QStringList({"Name", "Anna"}));
+    // It is never written over, and the pupil is not added in memory only.
+    PupilRegistry::Failure failure = PupilRegistry::Failure::None;
+    EXPECT_TRUE(r.SaveAdding("Anna", "Protokoll\\jeder1.ini", &failure).isNull());
+    EXPECT_EQ(failure, PupilRegistry::Failure::Unwritable);
+    EXPECT_EQ(r.Names(), QStringList({"Name"}));
     EXPECT_FALSE(r.SaveRemoving("Anna"));
     EXPECT_TRUE(QFileInfo(prog.Path("protokoll/namen.txt")).isDir());
 }

@@ -9,7 +9,15 @@
 //       appends <count> blocks of words <prefix><block>-<row> to the history
 //   write_driver <data root> add <prefix> <count> [<lock timeout in ms>]
 //       adds the pupils <prefix>0 ... <prefix><count-1>; exits with 3 when
-//       the program would have shown a message (an add that failed)
+//       the program would have shown a message (an add that failed); prints
+//       "adds <count> failed <n> slowest <ms>"
+//   write_driver <data root> results <tag> <count> [<pause in ms>]
+//       writes <count> protocol and certificate blocks (program "Probe <tag>
+//       <i>"), the error list and a profile key "<tag>=<i>" for the pupil
+//       "anna", the way an exercise closes; results that cannot be written
+//       are kept and tried again at each later write and at the end (for up
+//       to 20 s); prints "results <count> kept <n> unsaved <n>" and exits
+//       with 3 when some are still unsaved
 #include "data/program_state.h"
 #include "data/pupil_selection.h"
 #include "data/word_list.h"
@@ -17,12 +25,15 @@
 #include "framework/error_list.h"
 #include "framework/results_history.h"
 #include "framework/results_protocol.h"
+#include "framework/unsaved_results.h"
 #include "platform/file_lock.h"
 #include "platform/ini_file.h"
 #include "platform/messages.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QThread>
 #include <cstdio>
 
 namespace {
@@ -88,12 +99,18 @@ int g_messages = 0;
 
 int AddPupils(const QString& prefix, int count)
 {
+    int failed = 0;
+    qint64 slowest = 0;
     for (int i = 0; i < count; ++i) {
         PupilSelection selection;
         selection.LoadRegistry();
         selection.SetText(prefix + QString::number(i));
-        selection.ConfirmPupilName();
+        QElapsedTimer t;
+        t.start();
+        failed += selection.ConfirmPupilName() == PupilSelection::Confirmed::Added ? 0 : 1;
+        slowest = std::max(slowest, t.elapsed());
     }
+    std::printf("adds %d failed %d slowest %lld\n", count, failed, static_cast<long long>(slowest));
     return g_messages ? 3 : 0;
 }
 
@@ -110,6 +127,44 @@ int AddHistory(const QString& prefix, int count)
         failed += AppendResultsHistory(QStringLiteral("Bild zum Wort"), answers, context) ? 0 : 1;
     }
     return failed ? 3 : 0;
+}
+
+int WriteResultsBlocks(const QString& tag, int count, int pauseMs)
+{
+    const QString profile = DataRoot() + QStringLiteral("anna.ini");
+    AnswerLists answers;
+    answers.AddListMarker(QStringLiteral("tiere.txt"));
+    for (int i = 0; i < 20; ++i)
+        answers.AddAnswer(QStringLiteral("-OK-"), QStringLiteral("Wort%1").arg(i));
+    tmoiel errors(QStringLiteral("Fehlerliste"));
+    int kept = 0;
+    for (int n = 0; n < count; ++n) {
+        const QString program = QStringLiteral("Probe %1 %2").arg(tag).arg(n);
+        const ResultsContext context{profile, QStringLiteral("tiere.txt"), QDateTime::currentDateTime(), true};
+        const int before = RetryUnsavedResults();
+        WriteProtocol(program, QString(), answers, context);
+        WriteCertificateData(program, answers, context);
+        auto entry = std::make_shared<WordEntry>();
+        for (int f = 0; f < 6; ++f)
+            entry->fields[f] = QStringLiteral("%1-%2").arg(tag).arg(n);
+        errors.Insert(0, entry);
+        SaveErrorList(&errors, profile);
+        kept += std::max(0, RetryUnsavedResults() - before);
+        if (!Ini::WriteString(profile, QStringLiteral("Probe"), tag, QString::number(n)))
+            ++kept;
+        if (pauseMs > 0)
+            QThread::msleep(ulong(pauseMs));
+    }
+    QElapsedTimer t;
+    t.start();
+    while (RetryUnsavedResults() > 0 && t.elapsed() < 20000)
+        QThread::msleep(200);
+    // The last profile key once more, as the next write of the exercise would.
+    for (int i = 0; i < 100 && !Ini::WriteString(profile, QStringLiteral("Probe"), tag, QString::number(count - 1)); ++i)
+        QThread::msleep(200);
+    const int unsaved = RetryUnsavedResults();
+    std::printf("results %d kept %d unsaved %d\n", count, kept, unsaved);
+    return unsaved ? 3 : 0;
 }
 
 } // namespace
@@ -140,5 +195,10 @@ int main(int argc, char** argv)
     }
     if (args[2] == QLatin1String("addhistory"))
         return args.size() < 5 ? 2 : AddHistory(args[3], args[4].toInt());
+    if (args[2] == QLatin1String("results")) {
+        if (args.size() < 5)
+            return 2;
+        return WriteResultsBlocks(args[3], args[4].toInt(), args.size() > 5 ? args[5].toInt() : 0);
+    }
     return WriteForever(args[2]);
 }
