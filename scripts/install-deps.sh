@@ -10,6 +10,7 @@ PKGS=(
   xvfb xauth x11-apps imagemagick espeak-ng libespeak-ng-dev sox unrtf
   fonts-noto-color-emoji fonts-sil-andika fonts-liberation2 fonts-comic-neue fonts-dejavu-core
   dpkg-dev file lintian desktop-file-utils appstream
+  samba smbclient smbnetfs fuse3 iproute2 util-linux
 )
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi

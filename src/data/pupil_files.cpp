@@ -82,7 +82,7 @@ int RemoveStaleTemporaries(const QString& folder, qint64 minAgeMs)
     // ("namen.txt.lock.wait").
     static const QRegularExpression pattern(
         QStringLiteral("^.+\\.(ini|txt|zgn|fhl|rtf|csv)(\\.[A-Za-z0-9]{6}|\\.lock(\\.rmlock)+|\\.lock\\.wait|"
-                       "\\.lock\\.stale-[a-z0-9]+)$"),
+                       "\\.lock\\.stale-[a-z0-9]+|\\.lock\\.[a-z0-9]{12,})$"),
         QRegularExpression::CaseInsensitiveOption);
     const QDateTime now = QDateTime::currentDateTimeUtc();
     int removed = 0;
@@ -92,8 +92,10 @@ int RemoveStaleTemporaries(const QString& folder, qint64 minAgeMs)
             continue;
         if (info.lastModified().toUTC().msecsTo(now) < minAgeMs)
             continue; // possibly a write going on right now
-        // A takeover marker is an empty folder.
-        const bool gone = info.isDir() ? QDir().rmdir(info.absoluteFilePath()) : QFile::remove(info.absoluteFilePath());
+        // Takeover markers and the lock folders of writers killed while
+        // they waited are folders.
+        const bool gone = info.isDir() ? QDir(info.absoluteFilePath()).removeRecursively()
+                                       : QFile::remove(info.absoluteFilePath());
         removed += gone ? 1 : 0;
     }
     return removed;

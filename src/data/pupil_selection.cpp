@@ -224,7 +224,7 @@ bool PupilSelection::AddPupil(const QString& name)
         ShowMessage(QStringLiteral("Der Sch\u00fcler ") + name + QStringLiteral(" konnte nicht angemeldet werden: ") +
                         (failure == PupilRegistry::Failure::Busy
                              ? QStringLiteral("der Ordner ") + folder +
-                                   QStringLiteral(" ist gerade belegt. Bitte gleich noch einmal versuchen.")
+                                   QStringLiteral(" ist gerade belegt oder nicht erreichbar. Bitte gleich noch einmal versuchen.")
                              : QStringLiteral("in den Ordner ") + folder +
                                    QStringLiteral(" kann nicht geschrieben werden.")),
                     MessageIcon::Warning);

@@ -37,8 +37,6 @@ constexpr int kStaleMs = 20000;
 constexpr int kReadHolderAfterMs = 300;
 // A lock file that names nobody: its writer died while making it.
 constexpr int kUnnamedStaleMs = 2000;
-// A share that fails every attempt this long is away.
-constexpr int kAwayMs = 1000;
 // A takeover marker this old belongs to a writer that died during a takeover.
 constexpr int kMarkerStaleMs = 5000;
 
@@ -151,9 +149,8 @@ const QByteArray& HostName()
     return host;
 }
 
-// Who holds a lock. The lock is a folder "<file>.lock" (made with mkdir,
-// which is atomic on a local disk, NFS and SMB, also through clients that
-// drop O_EXCL), and the holder is named by an empty file in it,
+// Who holds a lock. The lock is a folder "<file>.lock" (see Candidate), and
+// the holder is named by an empty file in it,
 // "<pid>_<host>_<token>", the token new for every lock: a waiter learns the
 // holder from the folder's listing without opening any file. A lock file
 // "<file>.lock" of an earlier version names its holder in its text (pid,
@@ -244,6 +241,25 @@ bool RemoveFile(const QString& path, int budgetMs)
     }
 }
 
+// Lets a lock go: its own entry first, then the folder, which stays when
+// another writer's lock has taken its place meanwhile (an empty lock folder
+// can be renamed over on a local disk).
+bool Release(const QString& lockPath, const QByteArray& token, int budgetMs)
+{
+    const qint64 end = SteadyMs() + budgetMs;
+    const QByteArray entry = Native(lockPath + u'/' + QString::fromUtf8(HolderEntry(token)));
+    for (;;) {
+        if (::unlink(entry.constData()) == 0 || errno == ENOENT) {
+            if (::rmdir(Native(lockPath).constData()) == 0 || errno == ENOENT || errno == ENOTEMPTY ||
+                errno == EEXIST)
+                return true;
+        }
+        if (SteadyMs() >= end)
+            return false;
+        Pause(1000, 2000);
+    }
+}
+
 void RemoveLeftovers()
 {
     std::vector<Leftover> left;
@@ -258,7 +274,7 @@ void RemoveLeftovers()
             continue;
         if (h.read && h.token != l.token)
             continue;   // taken over meanwhile
-        if (!RemoveFile(l.path, 20))
+        if (!Release(l.path, l.token, 20))
             still.push_back(l);
     }
     const std::lock_guard<std::mutex> guard(g_mutex);
@@ -374,32 +390,87 @@ QByteArray NewToken()
 
 enum class Attempt { Made, Held, Failed, Refused };
 
-// Refused: the folder cannot take the lock at all (no right, not there).
-Attempt TryCreate(const QString& lockPath, const QByteArray& token)
-{
-    const qint64 before = WallNs();
-    if (::mkdir(Native(lockPath).constData(), 0777) != 0) {
-        // A FUSE client answers EIO for a while to a mkdir of a folder it
-        // still remembers under that name, after another client removed it:
-        // as good as held.
+// This writer's lock as it waits to become the lock: the folder
+// "<lock>.<token>" with the holder's entry in it, made once, then renamed onto
+// the lock's name at every try. A rename of a folder onto a name that is
+// taken fails; it is atomic on a local disk, NFS and SMB, and unlike a mkdir
+// of the lock's own name it never meets a FUSE client's memory of the
+// previous lock folder of that name (which answers EIO for seconds).
+class Candidate {
+public:
+    Candidate(const QString& lockPath, const QByteArray& token)
+        : lockPath_(lockPath), path_(lockPath + u'.' + QString::fromLatin1(token)), token_(token)
+    {
+    }
+    ~Candidate()
+    {
+        if (made_)
+            RemoveFile(path_, 50);
+    }
+    Candidate(const Candidate&) = delete;
+    Candidate& operator=(const Candidate&) = delete;
+
+    // Refused: the folder cannot take the lock at all (no right, not there).
+    Attempt Try()
+    {
+        if (!made_) {
+            const Attempt a = Make();
+            if (a != Attempt::Made)
+                return a;
+        }
+        if (::rename(Native(path_).constData(), Native(lockPath_).constData()) == 0) {
+            made_ = false;   // it is the lock now
+            return Attempt::Made;
+        }
         const int error = errno;
-        if (error == EEXIST || error == EIO || StatOf(lockPath).exists)
+        if (error == EEXIST || error == ENOTEMPTY || error == ENOTDIR || error == EISDIR || error == EBUSY)
+            return Attempt::Held;
+        // A FUSE client may answer EIO to a rename the server has done.
+        if (ReadHolder(lockPath_).token == token_) {
+            made_ = false;
+            return Attempt::Made;
+        }
+        if (!StatOf(path_).exists)
+            Renew();   // gone (a tidying, or that answer): made again under a new name
+        if (StatOf(lockPath_).exists)
             return Attempt::Held;
         errno = error;
-        return errno == EACCES || errno == EROFS || errno == ENOENT || errno == ENOTDIR ? Attempt::Refused
-                                                                                         : Attempt::Failed;
+        return error == EACCES || error == EROFS ? Attempt::Refused : Attempt::Failed;
     }
-    const int fd = ::open(Native(lockPath + u'/' + QString::fromUtf8(HolderEntry(token))).constData(),
-                          O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0 || ::close(fd) != 0) {
-        RemoveFile(lockPath, 100);
-        return Attempt::Failed;
+
+private:
+    Attempt Make()
+    {
+        const qint64 before = WallNs();
+        if (::mkdir(Native(path_).constData(), 0777) != 0) {
+            const int error = errno;
+            Renew();   // a FUSE client may refuse that name for a while
+            return error == EACCES || error == EROFS || error == ENOENT || error == ENOTDIR ? Attempt::Refused
+                                                                                             : Attempt::Failed;
+        }
+        made_ = true;
+        const int fd = ::open(Native(path_ + u'/' + QString::fromUtf8(HolderEntry(token_))).constData(),
+                              O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+        if (fd < 0 || ::close(fd) != 0)
+            return Attempt::Failed;
+        const Seen made = StatOf(path_);
+        if (made.exists)
+            LearnOffset(FolderOf(path_), made.mtimeNs, before, WallNs());
+        return Attempt::Made;
     }
-    const Seen made = StatOf(lockPath);
-    if (made.exists)
-        LearnOffset(FolderOf(lockPath), made.mtimeNs, before, WallNs());
-    return Attempt::Made;
-}
+
+    void Renew()
+    {
+        made_ = false;
+        path_ = lockPath_ + u'.' + QString::fromLatin1(token_) + QString::number(++renewals_);
+    }
+
+    QString lockPath_;
+    QString path_;
+    QByteArray token_;
+    bool made_ = false;
+    int renewals_ = 0;
+};
 
 // The turn-taking mark. Nobody reads it: whose it is shows in its write
 // time, which the writer notes after writing it.
@@ -456,8 +527,8 @@ FileUpdateLock::FileUpdateLock(const QString& path, int timeoutMs)
     const int timeout = timeoutMs < 0 ? g_timeoutMs.load() : timeoutMs;
     const qint64 start = SteadyMs();
     WaitMark mark(lockPath_);
+    Candidate candidate(lockPath_, token_);
     LockWatch watch;
-    qint64 failingSince = -1;
     for (;;) {
         const qint64 waited = SteadyMs() - start;
         const bool othersWait = waited < kStandBackMs && mark.OthersWait();
@@ -465,22 +536,17 @@ FileUpdateLock::FileUpdateLock(const QString& path, int timeoutMs)
             // Noted before the file exists, so a look at it by this process
             // never judges it a leftover.
             NoteHeld(token_, true);
-            const Attempt a = TryCreate(lockPath_, token_);
+            const Attempt a = candidate.Try();
             if (a == Attempt::Made) {
                 locked_ = true;
                 lockedAtMs_ = SteadyMs();
                 break;
             }
             NoteHeld(token_, false);
-            // A folder that cannot take the lock fails at once; a share whose
-            // answers fail for a second on end is away (single failures come
-            // while another writer removes its lock), and the write is
-            // reported.
-            if (a != Attempt::Failed)
-                failingSince = -1;
-            else if (failingSince < 0)
-                failingSince = SteadyMs();
-            if (a == Attempt::Refused || (failingSince >= 0 && SteadyMs() - failingSince >= kAwayMs))
+            // A folder that cannot take the lock fails at once. A share that
+            // fails (away, or a FUSE client that answers EIO for a second or
+            // two) gets the time of the wait.
+            if (a == Attempt::Refused)
                 break;
         }
         if (SteadyMs() - start >= timeout) {
@@ -505,7 +571,7 @@ FileUpdateLock::~FileUpdateLock()
     // A lock held past the stale time may have been taken over meanwhile:
     // removed only when it is still this one.
     const bool mine = SteadyMs() - lockedAtMs_ < kStaleMs / 2 || ReadHolder(lockPath_).token == token_;
-    if (mine && !RemoveFile(lockPath_, 200)) {
+    if (mine && !Release(lockPath_, token_, 200)) {
         const std::lock_guard<std::mutex> guard(g_mutex);
         g_leftovers.push_back({lockPath_, token_});
     }

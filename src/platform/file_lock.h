@@ -4,10 +4,11 @@
 // or on an SMB share, so every change that reads a file, alters it and writes
 // it back holds the lock "<file>.lock" beside it meanwhile.
 //
-// The lock is a folder made with mkdir, which is atomic on every file system
-// schools use (an exclusive create is not, through some SMB clients), with
-// an empty file in it that names the holder. Waiting writers only try the
-// mkdir again and look at the lock's times, and list it to learn the holder
+// The lock is a folder with an empty file in it that names the holder; a
+// writer makes it under a name of its own and renames it onto "<file>.lock",
+// which is atomic on every file system schools use (an exclusive create is
+// not, through some SMB clients). Waiting writers only try the rename again
+// and look at the lock's times, and list it to learn the holder
 // only to judge it stale; nobody opens a file of it, which on SMB would stop
 // its holder from removing it. A stale lock (its holder on this host is gone,
 // it names nobody, or it is older than the longest hold) is taken over under
