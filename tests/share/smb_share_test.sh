@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Pupil data on a real SMB share: Samba serving a folder on the loopback
 # interface of a network namespace of this test's own, mounted twice through
-# FUSE as two workstations (shared/tools/smbshare). Through the two mounts:
+# FUSE as two workstations (tests/share/smbshare: up.sh starts it, down.sh
+# ends it). Through the two mounts:
 # two processes adding 50 pupils each, two processes writing results for the
 # same pupil at once, and Samba stopped and started again during writes.
 # Needs root and /dev/fuse; fails (does not skip) without them.
@@ -9,7 +10,7 @@
 set -u
 DRIVER=$1
 SRC=$2
-SMB=${LIRABO_SMBSHARE_DIR:-$SRC/../shared/tools/smbshare}
+SMB=${LIRABO_SMBSHARE_DIR:-$SRC/tests/share/smbshare}
 fail() { echo "FAIL: $*"; exit 1; }
 
 if [ -z "${LIRABO_SMB_IN_NAMESPACE:-}" ]; then
