@@ -9,28 +9,10 @@
 
 namespace {
 
-// Control characters other than tab and line ends mean a binary file.
-bool LooksBinary(const QByteArray& bytes)
-{
-    for (const char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x20 && b != '\t' && b != '\r' && b != '\n')
-            return true;
-    }
-    return false;
-}
-
 QString Quoted(const QString& name)
 {
     return QStringLiteral("\u201E%1\u201C").arg(name);
 }
-
-QString NotAList(const QString& name, const QString& reason)
-{
-    return QStringLiteral("Die Datei %1 ist keine Wortliste: %2").arg(Quoted(name), reason);
-}
-
-const QString kTooLarge = QStringLiteral("sie ist zu groß.");
 
 } // namespace
 
@@ -42,27 +24,17 @@ QStringList RowFields(const QString& row)
 ListFileReading ParseListBytes(const QByteArray& bytes, const QString& name)
 {
     ListFileReading r;
-    if (bytes.size() > kMaxListFileBytes) {
-        r.error = NotAList(name, kTooLarge);
+    r.error = WordListRefusal(bytes, name);
+    if (!r.error.isEmpty())
         return r;
-    }
-    if (LooksBinary(bytes)) {
-        r.error = NotAList(name, QStringLiteral("sie enthält keinen Text."));
-        return r;
-    }
     const QStringList lines = SplitLines(DecodeCp1252(bytes));
     auto list = std::make_unique<tmoiel>(QString());
     list->title = lines.value(0);
     list->header2 = lines.value(1);
-    int rows = 0;
-    int complete = 0;
     for (qsizetype i = 2; i < lines.size(); ++i) {
         if (lines[i].isEmpty())
             continue;   // an empty line is no row; the exercises skip it too
-        ++rows;
         QStringList fields = RowFields(lines[i]);
-        if (fields.size() >= WordEntry::kFieldCount)
-            ++complete;
         if (fields.size() < WordEntry::kFieldCount)
             ++r.paddedRows;
         if (fields.size() > WordEntry::kFieldCount)
@@ -72,10 +44,6 @@ ListFileReading ParseListBytes(const QByteArray& bytes, const QString& name)
             entry->Field(f) = fields.value(f);
         entry->slots[FieldStyle] = entry->slots[FieldPicture] = entry->Field(FieldStyle);
         list->Append(std::move(entry), lines[i]);
-    }
-    if (rows > 0 && complete == 0) {
-        r.error = NotAList(name, QStringLiteral("keine Zeile hat die sechs Felder einer Liste."));
-        return r;
     }
     r.list = std::move(list);
     return r;
@@ -91,7 +59,7 @@ ListFileReading ReadListFile(const QString& path)
         return r;
     }
     if (info.size() > kMaxListFileBytes) {
-        r.error = NotAList(info.fileName(), kTooLarge);
+        r.error = WordListTooLarge(info.fileName());
         return r;
     }
     QFile file(native);

@@ -5,6 +5,7 @@
 // that is not a word list is refused with a German message rather than shown
 // and later saved over.
 #include "data/word_list.h"
+#include "data/word_list_check.h"
 
 #include <QByteArray>
 #include <QString>
@@ -17,8 +18,6 @@ struct ListFileReading {
     int cutRows = 0;                // rows with more than six fields (the rest is not kept)
 };
 
-// The largest file taken for a word list.
-constexpr qint64 kMaxListFileBytes = 4 * 1024 * 1024;
 
 // Reads path (a program path). A missing or unreadable file, a binary file, a
 // file too large or one whose rows hold no six-field row at all is refused.

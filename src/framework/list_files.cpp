@@ -4,7 +4,12 @@
 #include "data/program_state.h"
 #include "data/word_list.h"
 #include "dialogs/tf_opendialog.h"
+#include "data/word_list_check.h"
 #include "platform/file_paths.h"
+#include "platform/messages.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -21,6 +26,17 @@ std::unique_ptr<tmoiel> LoadExerciseList(const QString& listFile)
 {
     if (listFile.isEmpty() || !FileExists(ResolvePath(ListFolder() + listFile)))
         return nullptr;
+    // A file that is no word list is refused with the editor's message.
+    const QString path = NativePath(ResolvePath(ListFolder() + listFile));
+    const QString name = QFileInfo(path).fileName();
+    QFile file(path);
+    const QString refusal = QFileInfo(path).size() > kMaxListFileBytes ? WordListTooLarge(name)
+                            : file.open(QIODevice::ReadOnly)           ? WordListRefusal(file.readAll(), name)
+                                                                       : QString();
+    if (!refusal.isEmpty()) {
+        ShowMessage(refusal, MessageIcon::Warning, QStringLiteral("Datei"));
+        return nullptr;
+    }
     std::unique_ptr<tmoiel> loaded;
     if (!Load(loaded, ListFolder() + listFile, true) || !loaded)
         return nullptr;
