@@ -13,6 +13,7 @@
 #include "platform/file_paths.h"
 
 #include <QFile>
+#include <QSet>
 
 namespace {
 
@@ -145,15 +146,21 @@ QString ExerciseNamesHelp()
 
 void PrepareResults()
 {
-    const QString profile = CurrentProfilePath();
+    // A pupil's certificate data and result summary start afresh with the
+    // pupil's first exercise of a run, and only then: a later exercise of the
+    // same run adds to what the earlier ones wrote.
+    static QSet<QString> prepared;
     if (Program().firstStart) {
-        const QString certificate = ChangeExtension(profile, QStringLiteral(".zgn"));
-        if (FileExists(certificate)) {
-            RemoveIfThere(certificate);
-            Program().firstStart = false;
-        }
-        RemoveIfThere(ChangeExtension(profile, QStringLiteral(".rtf")));
+        prepared.clear();
+        Program().firstStart = false;
     }
+    const QString profile = CurrentProfilePath();
+    const QString key = ResolvePath(profile);
+    if (prepared.contains(key))
+        return;
+    prepared.insert(key);
+    RemoveIfThere(ChangeExtension(profile, QStringLiteral(".zgn")));
+    RemoveIfThere(ChangeExtension(profile, QStringLiteral(".rtf")));
 }
 
 char RunExercise(ExerciseKind kind, const ExerciseStartOptions& options)

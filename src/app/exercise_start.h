@@ -55,10 +55,10 @@ ExerciseStartOptions ExerciseOptionsByName(const QString& name);
 // The names for the help text, one line each (available exercises only).
 QString ExerciseNamesHelp();
 
-// The pupil's certificate data starts afresh with the first exercise of a
-// program run: the profile's ".zgn" is deleted then (and the first-start
-// flag cleared), and a result summary ".rtf" left from before goes as long as
-// no ".zgn" has been written.
+// The pupil's certificate data starts afresh with the pupil's first exercise
+// of a program run: the profile's ".zgn" and a result summary ".rtf" left
+// from before are deleted then, and never again in that run for that pupil.
+// The first-start flag (set again by tests) begins a new run.
 void PrepareResults();
 
 // PrepareResults, then the exercise window of the current profile, shown

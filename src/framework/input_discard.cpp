@@ -71,10 +71,15 @@ private:
 
 } // namespace
 
-void DiscardQueuedInput(QWidget* window, QueuedInputs kinds)
+namespace {
+
+// Drains the queue; returns the window's commands met on the way (none when
+// another drain runs or the window went away meanwhile).
+std::vector<std::pair<int, int>> Drain(QWidget* window, QueuedInputs kinds, bool* done)
 {
+    *done = false;
     if (!window || g_draining || !QCoreApplication::instance())
-        return;
+        return {};
     const QPointer<QWidget> guard(window);
     g_draining = true;
     InputDrain drain(window, kinds);
@@ -82,8 +87,24 @@ void DiscardQueuedInput(QWidget* window, QueuedInputs kinds)
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     QCoreApplication::instance()->removeEventFilter(&drain);
     g_draining = false;
-    if (!guard)
+    *done = !guard.isNull();
+    return *done ? std::move(drain.held) : std::vector<std::pair<int, int>>{};
+}
+
+} // namespace
+
+void DiscardQueuedInput(QWidget* window, QueuedInputs kinds)
+{
+    bool done = false;
+    const auto held = Drain(window, kinds, &done);
+    if (!done)
         return;
-    for (const auto& [number, code] : drain.held)
+    for (const auto& [number, code] : held)
         PostCommand(window, number, code);
+}
+
+std::vector<std::pair<int, int>> DiscardQueuedInputAndCommands(QWidget* window, QueuedInputs kinds)
+{
+    bool done = false;
+    return Drain(window, kinds, &done);
 }

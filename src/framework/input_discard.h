@@ -8,6 +8,9 @@
 // so that they still run after the current handler has returned.
 #include <QFlags>
 
+#include <utility>
+#include <vector>
+
 class QWidget;
 
 enum class QueuedInput {
@@ -20,3 +23,7 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(QueuedInputs)
 // Drops the queued input of the given kinds for window. A call made while
 // another drain is running does nothing (the running drain covers it).
 void DiscardQueuedInput(QWidget* window, QueuedInputs kinds);
+
+// As DiscardQueuedInput, and the window's queued commands are dropped too;
+// returns them (number, code) in the order they were queued.
+std::vector<std::pair<int, int>> DiscardQueuedInputAndCommands(QWidget* window, QueuedInputs kinds);

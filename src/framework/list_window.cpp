@@ -224,6 +224,7 @@ void T_urahnlrb1::ChooseList()
     } else {
         UsePlaceholderList(true);
     }
+    ListOpened();
     SetPending(kPrevious);
     PostPending();
 }
@@ -239,6 +240,7 @@ void T_urahnlrb1::PractiseErrorList()
     position = 0;
     AddListMarker();
     TakeCurrentEntry();
+    ListOpened();
     PostCommand(kPrevious, 0);
     ShowButton(kRemove, true);
 }
@@ -277,8 +279,12 @@ void T_urahnlrb1::CommitNumberBox(const QString& text)
 
 void T_urahnlrb1::SoundBoxToggled()
 {
-    if (settingBoxes_)
-        return;
+    if (!settingBoxes_)
+        SoundBoxesChanged();
+}
+
+void T_urahnlrb1::SoundBoxesChanged()
+{
     speechOn = speechBox_->isChecked();
     noiseOn = noiseBox_->isChecked();
     if (noiseOn)
@@ -337,11 +343,11 @@ void T_urahnlrb1::ButtonClicked(int number)
     case kLearnCards:
         PractiseErrorList();
         break;
-    case kListName:
-        PressKeepingPending(kListName);
-        break;
     default:
-        PressButton(number);
+        if (KeepsPending(number))
+            PressKeepingPending(number);
+        else
+            PressButton(number);
         break;
     }
 }
@@ -425,10 +431,14 @@ void T_urahnlrb1::WriteResults(ResultsMoment moment)
     AppendResultsHistory(section, answers, context);
     WriteFurtherResults(moment, answers, context);
     SaveErrorList(errorList.get(), CurrentProfilePath());
-    if (!summary.isEmpty())
+    // Nothing is written for a block without answers; the next block then
+    // still gets the header and summary this one would have had.
+    const bool written = HasAnsweredWords(answers);
+    if (written && !summary.isEmpty())
         shared.summaryDue = false;
     answers.Clear();
-    ResultsHeaderFlag() = moment == ResultsMoment::Closing;
+    if (written || moment == ResultsMoment::Closing)
+        ResultsHeaderFlag() = moment == ResultsMoment::Closing;
     if (moment == ResultsMoment::Settings)
         AddListMarker();
     ShowButton(kLearnCards, errorList && !errorList->IsEmpty());

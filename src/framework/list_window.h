@@ -94,6 +94,18 @@ protected:
     // the one before it and 13 follows): exercises drop what would keep them
     // on the current entry.
     virtual void EntryChosenByNumber() {}
+    // Another list (or the error list) was opened: its first entry comes
+    // next, by command 12.
+    virtual void ListOpened() {}
+    // Whether a press of that bar button reaches the exercise with the
+    // pending command left in place (the list-name button always does), so
+    // the exercise can carry it out instead of losing it.
+    virtual bool KeepsPending(int number) const { return number == kListName; }
+    // The pupil changed "Sprache" or "Geräusch": the base takes both into the
+    // window's state and keeps "Mit Sound" in step (1 with both off, at
+    // least 2 otherwise). An exercise with its own rule for the boxes
+    // replaces it.
+    virtual void SoundBoxesChanged();
     // Lays out the exercise's own controls in the centre after a resize.
     virtual void LayoutCentre(const QRect& centre) { Q_UNUSED(centre); }
     // Gives the two sound boxes one font size at which both captions fit

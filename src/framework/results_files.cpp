@@ -90,15 +90,19 @@ bool FolderRefusesWrites(const QString& path)
     return ::access(folder.constData(), W_OK) != 0 && (errno == EACCES || errno == EROFS || errno == ENOENT);
 }
 
+bool HasAnsweredWords(const AnswerLists& answers)
+{
+    for (int i = 0; i < answers.Count(); ++i)
+        if (!answers.words[i].isEmpty() && !answers.answers[i].isEmpty())
+            return true;
+    return false;
+}
+
 bool MayWriteResults(const AnswerLists& answers, const QString& profilePath)
 {
-    if (answers.Count() > 1) {
-        bool allEmpty = true;
-        for (int i = 1; i < answers.Count() && allEmpty; ++i)
-            allEmpty = answers.answers[i].isEmpty();
-        if (allEmpty)
-            return false;
-    }
+    // A block without a single answer (only list markers) is not written.
+    if (!HasAnsweredWords(answers))
+        return false;
     // A profile that is busy or away for a moment does not cost the results:
     // they are written, or kept to be written later.
     if (ProbeProfile(profilePath))

@@ -54,9 +54,12 @@ bool ProbeProfile(const QString& profilePath);
 // The folder of path takes no files at all (a read-only medium, no right):
 // results for it are skipped, not kept.
 bool FolderRefusesWrites(const QString& path);
-// The guard of the protocol and the certificate data: false when the answer
-// list has several rows but all after the first are empty, or the profile
-// cannot be written because its folder refuses writes.
+// Whether the answer lists hold a row with a word and its answer (list
+// markers alone are no answers).
+bool HasAnsweredWords(const AnswerLists& answers);
+// The guard of the protocol and the certificate data: false when no word was
+// answered, or the profile cannot be written because its folder refuses
+// writes.
 bool MayWriteResults(const AnswerLists& answers, const QString& profilePath);
 
 // The lines of the rows of a block: each answer row through answerLine

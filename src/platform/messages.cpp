@@ -51,8 +51,8 @@ Answer Run(const MessageRequest& req, bool cancel)
         box.exec();
         return Answer::Ok;
     }
-    QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
     QPushButton* abort = cancel ? box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole) : nullptr;
     box.setDefaultButton(cancel ? yes : no);
     box.setEscapeButton(cancel ? static_cast<QAbstractButton*>(abort) : no);

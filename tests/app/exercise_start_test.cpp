@@ -50,34 +50,39 @@ TEST(ExerciseStart, TableRows)
     EXPECT_TRUE(ExerciseAvailable(ExerciseKind::HoerenUndSchreiben));
 }
 
-// The certificate data goes at the first start of a run only; a result
-// summary goes at every start until certificate data exists.
-TEST(ExerciseStart, FirstStartClearsTheResultsOfEarlierRuns)
+// Certificate data and result summary go at a pupil's first start of a run
+// only, whether or not there was certificate data then; another pupil's
+// first start clears that pupil's files.
+TEST(ExerciseStart, FirstStartOfEachPupilClearsTheResultsOfEarlierRunsOnce)
 {
     TempProgram prog;
-    const QString profile = prog.Write("protokoll/anna.ini", "");
-    Program().currentProfilePath = profile;
+    const QString anna = prog.Write("protokoll/anna.ini", "");
+    const QString ben = prog.Write("protokoll/ben.ini", "");
     Program().firstStart = true;
-    const QString zgn = ChangeExtension(profile, ".zgn");
-    const QString rtf = ChangeExtension(profile, ".rtf");
-
     prog.Write("protokoll/anna.rtf", "{\\rtf1}");
-    PrepareResults();
-    EXPECT_FALSE(QFile::exists(rtf));
-    EXPECT_TRUE(Program().firstStart);
+    prog.Write("protokoll/ben.zgn", "alt");
 
-    prog.Write("protokoll/anna.rtf", "{\\rtf1}");
-    prog.Write("protokoll/anna.zgn", "Zeugnis");
-    PrepareResults();
-    EXPECT_FALSE(QFile::exists(zgn));
-    EXPECT_FALSE(QFile::exists(rtf));
-    EXPECT_FALSE(Program().firstStart);
-
+    Program().currentProfilePath = anna;
+    PrepareResults();   // no certificate data yet
+    EXPECT_FALSE(QFile::exists(ChangeExtension(anna, ".rtf")));
+    // The first exercise writes its certificate data; the second keeps it.
     prog.Write("protokoll/anna.zgn", "Zeugnis");
     prog.Write("protokoll/anna.rtf", "{\\rtf1}");
     PrepareResults();
-    EXPECT_TRUE(QFile::exists(zgn));
-    EXPECT_TRUE(QFile::exists(rtf));
+    EXPECT_TRUE(QFile::exists(ChangeExtension(anna, ".zgn")));
+    EXPECT_TRUE(QFile::exists(ChangeExtension(anna, ".rtf")));
+
+    Program().currentProfilePath = ben;
+    PrepareResults();
+    EXPECT_FALSE(QFile::exists(ChangeExtension(ben, ".zgn")));
+    Program().currentProfilePath = anna;
+    PrepareResults();
+    EXPECT_TRUE(QFile::exists(ChangeExtension(anna, ".zgn")));
+
+    // A new run starts afresh.
+    Program().firstStart = true;
+    PrepareResults();
+    EXPECT_FALSE(QFile::exists(ChangeExtension(anna, ".zgn")));
     Program().firstStart = true;
 }
 

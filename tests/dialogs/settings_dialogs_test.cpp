@@ -75,7 +75,7 @@ TEST_F(ExerciseDialogs, EachDialogShowsItsOwnControls)
         {"3", [] { return new Teinstellungen3; }, 0, {9000, 9004, 701, 703, 900}, {300, 200, 706, 704}},
         {"4", [] { return new Teinstellungen4; }, 0, {9000, 703, 704}, {300, 701, 702, 706}},
         {"5", [] { return new Teinstellungen5; }, 4, {30, 34, 50, 51, 52, 701, 704}, {300, 200, 2000, 900, 706}},
-        {"6", [] { return new Teinstellungen6; }, 5, {30, 50, 704}, {701, 702, 703, 900, 2000}},
+        {"6", [] { return new Teinstellungen6; }, 5, {30, 50, 704}, {701, 702, 703, 900, 2000, 10, 21, 23}},
         {"7", [] { return new Teinstellungen7; }, 0, {9000, 701, 10}, {900, 705, 21, 23, 300}},
     };
     for (const Case& c : cases) {

@@ -7,6 +7,7 @@
 #include "dialogs/modal_run.h"
 #include "dialogs/tf_opendialog.h"
 #include "framework/number_box.h"
+#include "framework/results_files.h"
 #include "platform/ini_file.h"
 #include "platform/messages.h"
 #include "platform/text_codec.h"
@@ -16,6 +17,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -285,6 +287,15 @@ TEST(ListWindow, LernkarteiPractisesTheErrorListAndRemovingTheLastOpensTheChoose
     EXPECT_TRUE(w.ErrorList()->IsEmpty());
 }
 
+// Chooses "mehr\obst.txt" through the list chooser.
+void ChooseFruitList(TestExercise& w, const Folder& f)
+{
+    ChooserAnswer chooser;
+    chooser.Next(f.prog.Path("listen/mehr/obst.txt"));
+    w.ChooseList();
+    Settle();
+}
+
 TEST(ListWindow, AnswersReachProtocolCertificateAndErrorList)
 {
     Folder f;
@@ -301,12 +312,7 @@ TEST(ListWindow, AnswersReachProtocolCertificateAndErrorList)
     Settle();
 
     // Changing the list in exercise 1 writes the answers so far.
-    {
-        ChooserAnswer chooser;
-        chooser.Next(f.prog.Path("listen/mehr/obst.txt"));
-        w.ChooseList();
-        Settle();
-    }
+    ChooseFruitList(w, f);
     const QString protocol = DecodeCp1252(f.prog.Read("protokoll/jeder.txt"));
     EXPECT_TRUE(protocol.contains(QStringLiteral("Datei: tiere.txt"))) << protocol.toStdString();
     EXPECT_TRUE(protocol.contains(QStringLiteral("Hund               = -OK-")));
@@ -327,6 +333,33 @@ TEST(ListWindow, AnswersReachProtocolCertificateAndErrorList)
     EXPECT_TRUE(errors.contains("Katze"));
     EXPECT_TRUE(errors.contains("Apfel"));
     EXPECT_FALSE(errors.contains("Hund"));
+}
+
+// A list left or changed without a single answer leaves no block behind; the
+// next block with answers still starts with the date and program header.
+TEST(ListWindow, AListWithoutAnswersWritesNoBlock)
+{
+    Folder f;
+    const QString section = QStringLiteral("Hören und Schreiben ");
+    Ini::WriteString(f.profile, section, "Dateiname", "tiere.txt");
+    ResultsHeaderFlag() = true;
+    TestExercise w(section);
+    w.show();
+    Settle();
+    ChooseFruitList(w, f);
+    EXPECT_FALSE(QFile::exists(f.prog.Path("protokoll/jeder.txt")));
+    EXPECT_FALSE(QFile::exists(f.prog.Path("protokoll/jeder.zgn")));
+    w.PressButton(T_urahnlrb1::kCheck);
+    Settle();
+    LeaveAnswer yes(Answer::Yes);
+    w.RequestLeave();
+    const QString protocol = DecodeCp1252(f.prog.Read("protokoll/jeder.txt"));
+    EXPECT_FALSE(protocol.contains(QStringLiteral("tiere.txt"))) << protocol.toStdString();
+    EXPECT_TRUE(protocol.contains(QStringLiteral("Programm: "))) << protocol.toStdString();
+    EXPECT_TRUE(protocol.contains(QStringLiteral("Apfel"))) << protocol.toStdString();
+    const QString certificate = DecodeCp1252(f.prog.Read("protokoll/jeder.zgn"));
+    EXPECT_FALSE(certificate.contains(QStringLiteral("tiere.txt"))) << certificate.toStdString();
+    EXPECT_TRUE(certificate.contains(QStringLiteral("Apfel"))) << certificate.toStdString();
 }
 
 TEST(ListWindow, ReminderShowsTasteWhileACommandWaits)

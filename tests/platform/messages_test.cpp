@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -43,8 +44,20 @@ TEST(Messages, QuestionShowsTheQuestionIconWithJaAndNein)
         EXPECT_EQ(box->icon(), QMessageBox::Question);
         EXPECT_EQ(box->windowTitle(), QStringLiteral("Frage"));
         for (QAbstractButton* b : box->buttons())
-            if (b->text() == QStringLiteral("Ja"))
+            if (b->text().remove(u'&') == QStringLiteral("Ja"))
                 b->click();
     });
     EXPECT_EQ(AskQuestion("Wirklich verlassen?", "Frage"), Answer::Yes);
+}
+
+TEST(Messages, QuestionIsAnsweredByTheKeysJAndN)
+{
+    for (const auto& [key, expected] : {std::pair{Qt::Key_J, Answer::Yes}, std::pair{Qt::Key_N, Answer::No}}) {
+        QTimer::singleShot(0, [key = key] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : box, key);
+        });
+        EXPECT_EQ(AskQuestion("Wirklich verlassen?", "Frage"), expected) << key;
+    }
 }

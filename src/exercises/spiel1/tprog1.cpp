@@ -19,6 +19,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -238,8 +239,11 @@ void Tprog1::ChangeEntry(int command)
 
     const WordEntry* entry = CurrentEntry();
     const bool hasSpeech = entry && !entry->Field(FieldSpeech).isEmpty();
+    // Stepping back needs a recording of the entry; the first entry of a new
+    // list is spoken as any new entry is.
+    const bool newList = std::exchange(newList_, false);
     if (!SoundPlaying() && SoundAtOnce(ExerciseSettings().mitSound) && isActiveWindow()
-        && (command != kPrevious || hasSpeech) && PendingCommand() == 0) {
+        && (command != kPrevious || hasSpeech || newList) && PendingCommand() == 0) {
         Wait(600, true);
         SetPending(T_urahnlrb1::kPlay);
         PostPending();

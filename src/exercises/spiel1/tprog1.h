@@ -93,6 +93,7 @@ protected:
     void AnswersTaken() override;
     void LayoutCentre(const QRect& centre) override;
     void EntryChosenByNumber() override;
+    void ListOpened() override { newList_ = true; }
     void WriteListKeys(const QString& sectionName) override;
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -173,6 +174,7 @@ private:
     bool presentSameEntry_ = false; // the next command 13 stays on the entry
     bool showingMessage_ = false;
     bool listEnd_ = false;
+    bool newList_ = false;          // the next entry is the first of a new list: it is spoken
     bool spelling_ = false;         // a word is being spelled out
     int spellFrom_ = 0;
     int spellTo_ = 0;

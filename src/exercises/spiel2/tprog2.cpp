@@ -11,6 +11,7 @@
 #include "exercises/choice/displayed_word.h"
 #include "exercises/spiel2/covered_picture.h"
 #include "exercises/spiel2/sizing_text.h"
+#include "framework/key_preview.h"
 #include "framework/spelling_out.h"
 #include "sound/spoken_word.h"
 
@@ -39,6 +40,7 @@ Tprog2::Tprog2(bool uncover, QWidget* parent)
     setObjectName(QStringLiteral("prog2"));
     setWindowTitle(QStringLiteral("Welches Wort stimmt"));
     helpStyle = QStringLiteral("f 100xx 00");
+    new KeyPreview(*this);
     Setup(uncover ? 1 : 0, Section::kWelchesWortStimmt);
 }
 
@@ -61,11 +63,14 @@ void Tprog2::CreateOwnControls()
     picture_ = new tdrbutton(this, kPicture, nullptr);
     picture_->setObjectName(QStringLiteral("b100"));
     picture_->SetDrawHandler([this](tdrbutton& b, QPainter& p) { DrawPictureField(b, p); });
+    // The window keeps the keys: a clicked field never takes the focus.
+    picture_->setFocusPolicy(Qt::NoFocus);
     connect(picture_, &QAbstractButton::clicked, this, [this] { CarryOutPending(); });
     for (int i = 0; i < 6; ++i) {
         auto* b = new tdrbutton(this, kFirstWord + i, nullptr);
         b->setObjectName(QStringLiteral("b%1").arg(kFirstWord + i));
         b->SetStyle(kWordStyle);
+        b->setFocusPolicy(Qt::NoFocus);
         b->SetDrawHandler([this](tdrbutton& button, QPainter& p) { DrawWordField(button, p); });
         const int field = kFirstWord + i;
         connect(b, &QAbstractButton::clicked, this, [this, field] { ClickWordField(field); });

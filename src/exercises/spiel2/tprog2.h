@@ -158,7 +158,8 @@ private:
 
     // Results (tprog2_results.cpp).
     void WriteFurtherResults(ResultsMoment moment, const AnswerLists& answers, const ResultsContext& context) override;
-    void ApplyNewSettings(int oldMitSound, int oldPieces, int oldManual);
+    // sameTask: the current task is set up again, else the next one comes.
+    void ApplyNewSettings(int oldMitSound, int oldPieces, int oldManual, bool sameTask);
 
     const bool uncover_;
     tdrbutton* picture_ = nullptr;

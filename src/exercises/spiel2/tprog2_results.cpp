@@ -51,18 +51,21 @@ void Tprog2::OptionsPressed()
         PostPending();
         return;
     }
+    // A solved task is not set up again (it could be solved and scored a
+    // second time): after the dialog the next task comes, as it would have.
+    const bool solved = taskSolved_;
     const ExerciseSettingsRecord before = ExerciseSettings();
     Teinstellungen2 dialog(this);
     dialog.SetUncoverMode(uncover_);
+    // The dialog loads the section and keeps what the teacher changed, also
+    // the changes that act at once and stay after "Abbruch".
     dialog.Open(CurrentList(), Section());
-    // What the profile holds now, whether the dialog stored or not.
-    LoadSettings(Section());
     if (uncover_)
         ExerciseSettings().mitSound = 0;
-    ApplyNewSettings(before.mitSound, before.puzzelanzahl, before.aufdeckenmanuell);
+    ApplyNewSettings(before.mitSound, before.puzzelanzahl, before.aufdeckenmanuell, !solved);
 }
 
-void Tprog2::ApplyNewSettings(int oldMitSound, int oldPieces, int oldManual)
+void Tprog2::ApplyNewSettings(int oldMitSound, int oldPieces, int oldManual, bool sameTask)
 {
     const ExerciseSettingsRecord& s = ExerciseSettings();
     if (s.wuerfeln == 1 && CurrentList())
@@ -74,8 +77,8 @@ void Tprog2::ApplyNewSettings(int oldMitSound, int oldPieces, int oldManual)
     LayoutCentre(CentreRect());
     picture_->DropFace();
     lastPicture_.clear();
-    // The same task again, with the new settings.
-    sameTaskAgain_ = true;
+    // The same task again (or the next one), with the new settings.
+    sameTaskAgain_ = sameTask;
     SetPending(kNext);
     PostPending();
 }

@@ -38,7 +38,9 @@ void Tprog2::SoundEnded(int button)
     if (button != kUserEnd)
         RedrawButton(kPlay);
     if ((button == kEndButton || button == kUserEnd) && spelling_) {
-        if (!Spelling().Continue())
+        // The framework already went on after a letter of the end button;
+        // going on here as well would skip every other letter.
+        if (button == kEndButton || !Spelling().Continue())
             spelling_ = Spelling().running;
         RedrawButton(kSpell);
         return;

@@ -8,6 +8,7 @@
 #include "exercises/choice/candidate_draw.h"
 #include "exercises/choice/displayed_word.h"
 #include "exercises/spiel3/picture_layout.h"
+#include "framework/key_preview.h"
 #include "sound/spoken_word.h"
 
 #include <QApplication>
@@ -32,6 +33,7 @@ Tprog3::Tprog3(const QString& sectionName, QWidget* parent)
     setObjectName(QStringLiteral("prog3"));
     setWindowTitle(sectionName);
     setFocusPolicy(Qt::StrongFocus);
+    new KeyPreview(*this);
     Setup(0, sectionName);
 }
 
@@ -97,7 +99,7 @@ void Tprog3::CreateFields()
         b->setFocusPolicy(Qt::NoFocus);
         if (number == kWordField) {
             b->SetDrawHandler([this](tdrbutton& button, QPainter& p) { DrawWordField(button, p); });
-            connect(b, &QAbstractButton::clicked, this, [this] { PressButton(kWordField); });
+            connect(b, &QAbstractButton::clicked, this, [this] { PressKeepingPending(kWordField); });
         } else {
             b->SetDrawHandler([this](tdrbutton& button, QPainter& p) { DrawPictureField(button, p); });
             connect(b, &QAbstractButton::clicked, this, [this, number] { ClickPicture(number); });

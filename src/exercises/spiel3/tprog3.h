@@ -104,6 +104,7 @@ protected:
     void OnCommand(int number, int code) override;
     bool LeaveWindow() override;
     void OptionsPressed() override;
+    bool KeepsPending(int number) const override { return number == kListName || number == kCheck; }
     void LayoutCentre(const QRect& centre) override;
     void keyPressEvent(QKeyEvent* event) override;
     void timerEvent(QTimerEvent* event) override;

@@ -86,7 +86,9 @@ void Tprog3::ClickPicture(int field)
     if (field < kFirstPicture || field > LastPicture() || field == lastPostedCommand)
         return;
     ResetReminder();
-    if (!taskSolved_) {
+    // A pending command (the next task, or going on past an entry without a
+    // picture) is carried out, not replaced by a choice.
+    if (!taskSolved_ && PendingCommand() == 0) {
         selected_ = field;
         ResetFieldSelection();
         PressButton(field);
@@ -103,14 +105,18 @@ void Tprog3::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Right: step = 1; break;
     case Qt::Key_Up: step = -rowLength_; break;
     case Qt::Key_Down: step = rowLength_; break;
+    case Qt::Key_Escape:
+        RequestLeave();
+        event->accept();
+        return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
         ResetReminder();
-        if (!taskSolved_) {
+        if (!taskSolved_ && PendingCommand() == 0) {
             if (selected_ != lastPostedCommand)
                 PressButton(selected_);
-        } else if (selected_ == lastPostedCommand) {
+        } else if (taskSolved_ && selected_ == lastPostedCommand) {
             SetPending(kNext);   // the field just answered only arms the next task
         } else {
             RunPending();

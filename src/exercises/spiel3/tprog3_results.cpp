@@ -31,9 +31,9 @@ void Tprog3::OptionsPressed()
 void Tprog3::TakeNewSettings()
 {
     const int shuffledBefore = ExerciseSettings().wuerfeln;
+    // The dialog loads the section and keeps what the teacher changed, also
+    // the changes that act at once and stay after "Abbruch".
     RunSettingsDialog();
-    // What the profile holds now, whether the dialog stored or not.
-    LoadSettings(Section());
     ApplySoundBoxes();
     if (ExerciseSettings().wuerfeln == 1 && shuffledBefore != 1 && CurrentList())
         Shuffle(*CurrentList());
@@ -62,8 +62,12 @@ void Tprog3::ApplySoundBoxes()
 
 bool Tprog3::LeaveWindow()
 {
-    if (!T_urahnlrb1::LeaveWindow())
+    if (!T_urahnlrb1::LeaveWindow()) {
+        // The question stopped every sound: spelling out does not go on, so
+        // its flag and letter mark go too.
+        StopAll();
         return false;
+    }
     StopAll();
     WriteResults(ResultsMoment::Closing);
     return true;

@@ -16,20 +16,12 @@ Tprog4::Tprog4(QWidget* parent) : Tprog3(Section::kBildZumTon, parent)
     setObjectName(QStringLiteral("prog4"));
 }
 
-void Tprog4::OnShown()
-{
-    // Both boxes share one rule; the list window's own handler still keeps
-    // "Sprache" and "Geräusch" in its state.
-    connect(SpeechBox(), &QCheckBox::toggled, this, &Tprog4::TieSoundBoxes, Qt::UniqueConnection);
-    connect(NoiseBox(), &QCheckBox::toggled, this, &Tprog4::TieSoundBoxes, Qt::UniqueConnection);
-    Tprog3::OnShown();
-}
-
-void Tprog4::TieSoundBoxes()
+void Tprog4::SoundBoxesChanged()
 {
     const bool speech = TiedSpeechBox(SpeechBox()->isChecked(), NoiseBox()->isChecked());
     if (speech != SpeechBox()->isChecked())
-        SpeechBox()->setChecked(speech);
+        SpeechBox()->setChecked(speech);   // comes back here once
+    RereadSoundBoxes();
 }
 
 QString Tprog4::HelpPage() const
@@ -51,8 +43,7 @@ void Tprog4::OptionsPressed()
     }
     spelling_ = false;
     StopAll();
-    RunSettingsDialog();
-    LoadSettings(Section());
+    RunSettingsDialog();   // keeps the changes made at once, as in exercise 3
     ApplySoundBoxes();
     if (ExerciseSettings().wuerfeln == 1 && CurrentList())
         Shuffle(*CurrentList());

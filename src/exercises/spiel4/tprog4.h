@@ -13,9 +13,8 @@ public:
 protected:
     void RunSettingsDialog() override;
     QString HelpPage() const override;
-    void OnShown() override;
     void OptionsPressed() override;
-
-private:
-    void TieSoundBoxes();
+    // The tie of the two boxes takes the place of the base's rule: the
+    // boxes never change "Mit Sound" here.
+    void SoundBoxesChanged() override;
 };

@@ -86,9 +86,9 @@ tdrbutton* Tprog5::MakeButton(int number, const QString& name, const QString& co
     b->SetDrawHandler(DrawToolButton);
     connect(b, &QAbstractButton::clicked, this, [this, number] {
         switch (number) {
-        case kOptions: OptionsPressed(); break;
-        case kEnd: RequestLeave(); break;
-        case kChooseList: ChooseList(); break;
+        case kOptions:
+        case kEnd:
+        case kChooseList: RunOrKeepForTurnEnd(number); break;
         case kHelpButton: OpenHelp(); break;
         default: PressButton(number); break;
         }

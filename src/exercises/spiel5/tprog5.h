@@ -187,6 +187,8 @@ private:
     // Commands and keys (tprog5_commands.cpp).
     void ChooseList();
     void OptionsPressed();
+    // Options, end and list buttons: at once, or pending until the turn ends.
+    void RunOrKeepForTurnEnd(int number);
     void OpenHelp();
     bool HandleKey(QKeyEvent* event);
     // Moves the selection frame to the card; redraws the two cards.

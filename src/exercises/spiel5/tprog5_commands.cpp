@@ -30,6 +30,9 @@ void Tprog5::OnCommand(int number, int code)
         return;
     }
     switch (number) {
+    case kOptions:
+    case kEnd:
+    case kChooseList: RunOrKeepForTurnEnd(number); break;
     case kListChanged:
         StopSpeaking();
         game_.Deal(currentList, GameSettings());
@@ -56,6 +59,22 @@ void Tprog5::OnCommand(int number, int code)
     }
 }
 
+void Tprog5::RunOrKeepForTurnEnd(int number)
+{
+    // During a turn the button waits as the pending command; the end of the
+    // turn carries it out.
+    if (play_.Busy()) {
+        SetPending(number);
+        return;
+    }
+    switch (number) {
+    case kOptions: OptionsPressed(); break;
+    case kEnd: RequestLeave(); break;
+    case kChooseList: ChooseList(); break;
+    default: break;
+    }
+}
+
 // ---- Cards ----------------------------------------------------------------------
 
 void Tprog5::ConnectCard(tdrbutton* card)
@@ -72,8 +91,13 @@ void Tprog5::ClickCard(int number)
 {
     if (!game_.IsCard(number))
         return;
-    if (!play_.Busy())
-        SelectCard(number);
+    if (play_.Busy()) {
+        // Only stops the sound; the pending command (a new game after a won
+        // game, a button kept for the turn's end) stays in place.
+        play_.TurnCard(number);
+        return;
+    }
+    SelectCard(number);
     PressButton(number);
 }
 
@@ -136,6 +160,9 @@ bool Tprog5::HandleKey(QKeyEvent* event)
     case Qt::Key_Right: move = MoveKey::Right; break;
     case Qt::Key_Up: move = MoveKey::Up; break;
     case Qt::Key_Down: move = MoveKey::Down; break;
+    case Qt::Key_Escape:
+        RunOrKeepForTurnEnd(kEnd);
+        return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
@@ -185,9 +212,9 @@ void Tprog5::OptionsPressed()
     if (play_.Busy())
         return;
     StopSpeaking();
+    // The dialog loads the section and keeps what the teacher changed, also
+    // the changes that act at once and stay after "Abbruch".
     OpenSettingsDialog();
-    // What the profile holds now, whether the dialog stored or not.
-    LoadSettings(Section());
     TakeSettings();
     position = 0;
     SetPending(kNewGame);

@@ -26,8 +26,13 @@ void Tprog5::ShowPlayers()
         text = first ? QStringLiteral(" Maus                           ") : QStringLiteral("                   Tastatur ");
     else
         text = first ? QStringLiteral(" Maus oder Tastatur             ") : QStringLiteral("                     Computer ");
+    // The computer's name goes with the computer: two players start with
+    // an empty name field for the second one.
+    static const QString computer = QStringLiteral(" Computer");
     if (players == Players::Computer)
-        name2_->setText(QStringLiteral(" Computer"));
+        name2_->setText(computer);
+    else if (name2_->text() == computer)
+        name2_->clear();
     if (text != turnShown_)
         RunTurnCaption(text, first);
 }

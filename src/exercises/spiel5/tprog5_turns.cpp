@@ -151,6 +151,12 @@ void Tprog5::EndOfTurn()
 
 void Tprog5::PressCard(int card)
 {
+    // A command asked for during the turn ("Neu", "Datei", ...) comes
+    // before the computer's next card.
+    if (PendingCommand() != 0) {
+        PostPending();
+        return;
+    }
     // The computer's card is selected and pressed like a pupil's click.
     SelectCard(card);
     PressButton(card);

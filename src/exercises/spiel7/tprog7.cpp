@@ -26,6 +26,8 @@ void Tprog7::DrawSlots()
     const std::vector<int> order = ReadingOrderSlots(position, entries, count_);
     std::fill(slots_.begin(), slots_.end(), -1);
     std::copy(order.begin(), order.end(), slots_.begin());
+    // The frame stands on the picture of the word shown: the first one.
+    selected_ = kFirstPicture;
 }
 
 void Tprog7::RunSettingsDialog()
@@ -93,7 +95,11 @@ void Tprog7::ReadingClick(int field)
     SpeakShownWord();
     ClearFocus();
     ShowPosition();
-    DiscardQueuedInput(this, QueuedInput::LeftMouseDown);
+    // Clicks and commands queued meanwhile are dropped; a next-task command
+    // among them that came last still carries out a pending command.
+    const auto dropped = DiscardQueuedInputAndCommands(this, QueuedInput::LeftMouseDown);
+    if (!dropped.empty() && dropped.back().first == kNext && PendingCommand() != 0)
+        PostPending();
     PostCommand(field, NoticeCode());
 }
 
@@ -112,7 +118,15 @@ void Tprog7::SpeakShownWord()
         return;
     const bool noise = !entry->Field(FieldNoise).isEmpty() && NoiseBox()->isChecked();
     if (s.mitArtikel || noise) {
-        PlaySpoken();
+        // The entry's own recording: the noise, or the speech with its article.
+        const int field = noise ? FieldNoise : FieldSpeech;
+        chain_.Stop();
+        wav_.Stop();
+        StopSound();
+        lastWhole_ = true;
+        lastFrom_ = 0;
+        SetButtonControlString(kWordField, entry->slots[field]);
+        PlayOnButton(kWordField, entry->Field(field));
         return;
     }
     const QString& speech = entry->Field(FieldSpeech);

@@ -6,7 +6,9 @@
 
 #include "controls/tdrbutton.h"
 #include "exercises/spiel1/rescue_picture.h"
+#include "dialogs/tf_opendialog.h"
 #include "framework/number_box.h"
+#include "support/pupil_input.h"
 
 #include <QFile>
 
@@ -157,6 +159,32 @@ TEST_F(Exercise1FlowTest, UnplayableUnitEndsTheSpellingOut)
         EXPECT_TRUE(Played().contains("simple:n_"));
         w.reset();
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Exercise1FlowTest, TheFirstWordOfANewListIsSpoken)
+{
+    WriteTestList(prog, {"der Hund;8 100xx 11;Hundebild;Sounds\\Hund der.wav;;der Hund"});
+    prog.Write("listen\\katzen.txt", EncodeCp1252(QStringLiteral("Katzen\r\nzweite Zeile\r\ndie Katze;8 100xx 11;Katzenbild;;;die Katze\r\n")));
+    Set("Mit Sound", 2);
+    SetModalHook([this](QDialog& d) {
+        auto* chooser = qobject_cast<TF_opendialog*>(&d);
+        if (!chooser)
+            return int(QDialog::Rejected);
+        chooser->chosenFile = prog.Path("listen/katzen.txt");
+        return int(TF_opendialog::Opened);
+    });
+    Open();
+    Run(3000);
+    Played();
+    pupil::ClickOn(w->ButtonHandleByNumber(T_urahnlrb1::kChooseList));
+    Run(3000);
+    EXPECT_EQ(w->CurrentEntry()->Field(FieldWord), "die Katze");
+    const QStringList played = Played();
+    EXPECT_TRUE(played.join(u',').contains("Katze")) << played.join(u',').toStdString();
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "data/path_helpers.h"
 #include "framework/results_files.h"
 #include "dialogs/modal_run.h"
+#include "controls/tdrbutton.h"
 #include "exercises/spiel2/tprog2.h"
 #include "platform/ini_file.h"
 #include "platform/messages.h"
@@ -15,6 +16,7 @@
 #include "support/fake_audio_device.h"
 #include "support/exercise_files.h"
 #include "support/fake_clock.h"
+#include "support/pupil_input.h"
 #include "support/qt_printers.h"
 #include "support/temp_program.h"
 #include "support/wav_bytes.h"
@@ -112,15 +114,16 @@ protected:
         }
         QCoreApplication::processEvents();
     }
+    // A key to the widget with the focus.
     void Key(Qt::Key key)
     {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(w->focusWidget() ? w->focusWidget() : w.get(), &press);
+        pupil::PressKey(w.get(), key);
         Run(50);
     }
+    // A click on the word field, at the widget under its middle.
     void Click(int field)
     {
-        w->ClickWordField(field);
+        pupil::ClickOn(w->ButtonHandleByNumber(field));
         Run(50);
     }
     // A visible field that is not the right one.

@@ -3,6 +3,7 @@
 // Ton", "Lesen lernen"): a list whose pictures are texts (nothing to decode),
 // recordings whose first sample names them, praise and hint tables and a
 // profile; the window runs on the fake clock and the fake sound device.
+#include "controls/tdrbutton.h"
 #include "data/exercise_settings.h"
 #include "dialogs/modal_run.h"
 #include "exercises/spiel3/tprog3.h"
@@ -13,6 +14,7 @@
 #include "support/fake_audio_device.h"
 #include "support/exercise_files.h"
 #include "support/fake_clock.h"
+#include "support/pupil_input.h"
 #include "support/qt_printers.h"
 #include "support/temp_program.h"
 #include "support/wav_bytes.h"
@@ -117,15 +119,16 @@ protected:
         }
         QCoreApplication::processEvents();
     }
+    // A click on the picture field, at the widget under its middle.
     void Click(int field)
     {
-        w->ClickPicture(field);
+        pupil::ClickOn(w->Field(field));
         Run(0);
     }
+    // A key to the widget with the focus.
     void Key(Qt::Key key)
     {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(w.get(), &press);
+        pupil::PressKey(w.get(), key);
         Run(0);
     }
     // A picture field that is not the right one.
@@ -156,7 +159,7 @@ protected:
     // Closes the window as the end button does (the question answered Yes).
     void Close()
     {
-        w->RequestLeave();
+        pupil::ClickOn(w->ButtonHandleByNumber(T_urahnlrb1::kEnd));
         Run(0);
     }
     QString Results(const char* extension) const

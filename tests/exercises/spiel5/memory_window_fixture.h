@@ -3,6 +3,7 @@
 // and noises, recordings of the nouns and articles whose first sample names
 // them, a praise table and a profile; the window runs on the fake clock and
 // the fake sound device.
+#include "controls/tdrbutton.h"
 #include "data/exercise_settings.h"
 #include "dialogs/modal_run.h"
 #include "exercises/spiel5/tprog5.h"
@@ -13,6 +14,7 @@
 #include "platform/text_codec.h"
 #include "support/fake_audio_device.h"
 #include "support/fake_clock.h"
+#include "support/pupil_input.h"
 #include "support/picture_fixtures.h"
 #include "support/temp_program.h"
 #include "support/window_time.h"
@@ -114,15 +116,14 @@ protected:
     // Clicks a card and lets the turn play out (the computer's turns too).
     void Click(int card)
     {
-        w->ClickCard(card);
+        pupil::ClickOn(w->ButtonHandleByNumber(card));
         Run(50);
         for (int i = 0; i < 20 && (w->Play().Busy() || w->Play().ComputerPress() != 0); ++i)
             Run(100);
     }
     void Key(Qt::Key key)
     {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : w.get(), &press);
+        pupil::PressKey(w.get(), key);
         Run(10);
     }
     CardState StateOf(int card) const { return w->Game().Card(card)->state; }

@@ -2,6 +2,9 @@
 #include "exercises/spiel3/tprog3_fixture.h"
 #include "exercises/spiel7/tprog7.h"
 
+#include "controls/tdrbutton.h"
+#include "support/pupil_input.h"
+
 namespace {
 
 // A recording at 44.1 kHz: the article, 40 ms of silence, the noun; the first
@@ -87,4 +90,57 @@ TEST_F(PictureExerciseTest, LesenLernenWritesTheCertificateButNoProtocol)
     EXPECT_FALSE(Results(".txt").contains("Lesen lernen"));
     const QString certificate = Results(".zgn");
     EXPECT_TRUE(certificate.contains("Lesen lernen")) << certificate.toStdString();
+}
+
+TEST_F(PictureExerciseTest, LesenLernenClicksAreNeverJudged)
+{
+    Prepare(Section::kLesenLernen, 3);
+    Open<Tprog7>();
+    Click(102);
+    Run(1000);
+    Click(103);
+    Run(1000);
+    Click(101);
+    Close();
+    const QString certificate = Results(".zgn");
+    EXPECT_FALSE(certificate.contains(QString::fromUtf8("nochmal üben"))) << certificate.toStdString();
+    EXPECT_TRUE(certificate.contains("Hund")) << certificate.toStdString();
+    EXPECT_TRUE(certificate.contains("-OK-")) << certificate.toStdString();
+    const QString errors = Results(".fhl");
+    for (const char* word : {"Hund", "Katze", "Maus"})
+        EXPECT_FALSE(errors.contains(QString::fromLatin1(word))) << word;
+}
+
+TEST_F(PictureExerciseTest, LesenLernenFrameFollowsTheWordAfterTheArrowButtons)
+{
+    Prepare(Section::kLesenLernen, 3);
+    Open<Tprog7>();
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Right);
+    ASSERT_EQ(w->SelectedField(), 103);
+    for (int button : {T_urahnlrb1::kNext, T_urahnlrb1::kPrevious}) {
+        tdrbutton* b = w->ButtonHandleByNumber(button);
+        ASSERT_NE(b, nullptr);
+        pupil::ClickOn(b);
+        Run(1500);
+        EXPECT_EQ(w->SelectedField(), 101) << button;
+        EXPECT_TRUE(w->Field(101)->Selected()) << button;
+        EXPECT_FALSE(w->Field(103)->Selected()) << button;
+        EXPECT_EQ(w->WordShown(), w->FieldCaption(101)) << button;
+    }
+}
+
+TEST_F(PictureExerciseTest, LesenLernenWithArticlePlaysTheEntrysOwnRecording)
+{
+    Rows({"Hund", "Katze", "Maus", "Ball", "Baum"}, {"", "Sounds\\bellen.wav"});
+    Prepare(Section::kLesenLernen, 3, 2);
+    Set("mitArtikel", 1);
+    Open<Tprog7>();
+    Run(1000);
+    Played();
+    Click(102);   // Katze, whose speech field names another recording
+    Run(1000);
+    const QStringList played = Played();
+    EXPECT_TRUE(played.contains("button:bellen")) << played.join(u',').toStdString();
+    EXPECT_FALSE(played.contains("button:Katze")) << played.join(u',').toStdString();
 }
