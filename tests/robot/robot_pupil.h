@@ -18,6 +18,8 @@
 #include "data/word_list.h"
 #include "dialogs/modal_run.h"
 #include "dialogs/tf_opendialog.h"
+#include "exercises/spiel2/tprog2.h"
+#include "exercises/spiel3/tprog3.h"
 #include "exercises/spiel5/tprog5.h"
 #include "framework/exercise_shared.h"
 #include "framework/list_window.h"
@@ -409,6 +411,26 @@ private:
         if (!memory && (!window_->CurrentList() || window_->CurrentList()->Count() < 2))
             return;
         const QString before = Progress();
+        // A solved task and a won game go on without the arrow button or "Neu":
+        // the pupil presses Enter or Space or clicks a picture, or just waits.
+        if (MustGoOnByItself()) {
+            for (int attempt = 0; attempt < 5; ++attempt) {
+                QWidget* w = window_.get();
+                switch (attempt) {
+                case 0: break;   // a won game deals the next one by itself
+                case 1: pupil::PressKey(w, Qt::Key_Return); break;
+                case 2: pupil::PressKey(w, Qt::Key_Space); break;
+                case 3: ClickNumber(101); break;
+                case 4: ClickNumber(102); break;
+                }
+                ++stats_.events;
+                Run(3000);
+                if (!Alive() || Progress() != before)
+                    return;
+            }
+            Fault(QStringLiteral("a solved task or won game does not go on by Enter, Space or a picture"));
+            return;
+        }
         for (int attempt = 0; attempt < 8; ++attempt) {
             if (!Alive())
                 return;
@@ -425,6 +447,17 @@ private:
                 return;
         }
         Fault(QStringLiteral("the exercise does not go on (Enter, Space, next, picture)"));
+    }
+
+    bool MustGoOnByItself() const
+    {
+        if (auto* memory = qobject_cast<Tprog5*>(window_.get()))
+            return memory->Game().AllTaken() && !memory->Game().Cards().empty();
+        if (auto* pictures = qobject_cast<Tprog3*>(window_.get()))
+            return pictures->TaskSolved();
+        if (auto* words = qobject_cast<Tprog2*>(window_.get()))
+            return words->TaskSolved();
+        return false;
     }
 
     void ClickNumber(int number)
