@@ -102,6 +102,12 @@ protected:
     bool LeaveWindow() override;
     void TearDown() override;
     void OptionsPressed() override;
+    // The sound buttons keep the next task pending (hearing the word again
+    // after a solved task does not lose it).
+    bool KeepsPending(int number) const override
+    {
+        return number == kListName || (number >= kPlay && number <= kLetter);
+    }
     void LayoutCentre(const QRect& centre) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

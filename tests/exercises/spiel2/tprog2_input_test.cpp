@@ -118,4 +118,18 @@ TEST_F(Exercise2InputTest, ChangesMadeAtOnceInTheSettingsDialogStayAfterAbbruch)
     EXPECT_EQ(ExerciseSettings().motzahl, 7);
 }
 
+TEST_F(Exercise2InputTest, PlayAfterASolvedTaskKeepsTheNextTask)
+{
+    Open();
+    Run(2000);
+    ClickField(w->RightField());
+    Run(3000);
+    ASSERT_TRUE(w->TaskSolved());
+    ClickField(T_urahnlrb1::kPlay);
+    Run(1000);
+    Press(Qt::Key_Return);
+    Run(2000);
+    EXPECT_EQ(w->Position(), 1);
+}
+
 } // namespace

@@ -36,9 +36,9 @@ protected:
 // task still comes.
 TEST_F(PictureInputTest, ASolvedTaskGoesOnWhateverIsPressedFirst)
 {
-    enum class First { WordField, OkButton, SamePicture };
+    enum class First { WordField, OkButton, SamePicture, PlayButton, SpellButton };
     for (int variant : {3, 4})
-        for (First first : {First::WordField, First::OkButton, First::SamePicture}) {
+        for (First first : {First::WordField, First::OkButton, First::SamePicture, First::PlayButton, First::SpellButton}) {
             SCOPED_TRACE(testing::Message() << "exercise " << variant << " first " << int(first));
             Prepare(variant == 4 ? Section::kBildZumTon : Section::kBildZumWort, 3, 2);
             OpenVariant(variant);
@@ -51,6 +51,8 @@ TEST_F(PictureInputTest, ASolvedTaskGoesOnWhateverIsPressedFirst)
             case First::WordField: ClickButton(Tprog3::kWordField); break;
             case First::OkButton: ClickButton(T_urahnlrb1::kCheck); break;
             case First::SamePicture: ClickButton(right); break;
+            case First::PlayButton: ClickButton(T_urahnlrb1::kPlay); break;
+            case First::SpellButton: ClickButton(T_urahnlrb1::kSpell); break;
             }
             Run(1500);
             // Then the keys and clicks a pupil tries next.
