@@ -428,7 +428,14 @@ private:
                 if (!Alive() || Progress() != before)
                     return;
             }
-            Fault(QStringLiteral("a solved task or won game does not go on by Enter, Space or a picture"));
+            QWidget* focus = QApplication::focusWidget();
+            Fault(QStringLiteral("a solved task or won game does not go on by Enter, Space or a picture "
+                                 "(pending %1, focus %2, entries %3, position %4)")
+                      .arg(window_->PendingCommand())
+                      .arg(focus ? focus->objectName() + u'/' + QString::fromLatin1(focus->metaObject()->className())
+                                 : QStringLiteral("none"))
+                      .arg(window_->CurrentList() ? window_->CurrentList()->Count() : -1)
+                      .arg(window_->Position()));
             return;
         }
         for (int attempt = 0; attempt < 8; ++attempt) {

@@ -106,7 +106,7 @@ protected:
     // after a solved task does not lose it).
     bool KeepsPending(int number) const override
     {
-        return number == kListName || (number >= kPlay && number <= kLetter);
+        return number == kListName || number == kHelp || (number >= kPlay && number <= kLetter);
     }
     void LayoutCentre(const QRect& centre) override;
     void keyPressEvent(QKeyEvent* event) override;

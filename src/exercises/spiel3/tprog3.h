@@ -104,11 +104,12 @@ protected:
     void OnCommand(int number, int code) override;
     bool LeaveWindow() override;
     void OptionsPressed() override;
-    // The list-name button, OK and the sound buttons keep the next task
-    // pending: hearing the word again after a solved task does not lose it.
+    // The list-name button, OK, help and the sound buttons keep the next
+    // task pending: hearing the word again after a solved task does not
+    // lose it.
     bool KeepsPending(int number) const override
     {
-        return number == kListName || number == kCheck || (number >= kPlay && number <= kLetter);
+        return number == kListName || number == kCheck || number == kHelp || (number >= kPlay && number <= kLetter);
     }
     void LayoutCentre(const QRect& centre) override;
     void keyPressEvent(QKeyEvent* event) override;
