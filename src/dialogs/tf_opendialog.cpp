@@ -6,11 +6,13 @@
 #include "dialogs/modal_run.h"
 #include "platform/file_paths.h"
 #include "platform/messages.h"
+#include "platform/text_codec.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
@@ -85,6 +87,34 @@ QString MaskOfEntry(const QString& entry)
 }
 
 constexpr int kMaxTreeDepth = 32;
+
+// The title of a word list: its first line, read from the first bytes only
+// (a list may be long, and a file under "*.*" may be no list at all). Empty
+// when the file is no text file or its first line is empty.
+QString ListTitle(const QString& path)
+{
+    constexpr qint64 kHead = 512;
+    constexpr int kLongest = 60;
+    if (!path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
+        return {};
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray head = f.read(kHead);
+    const qsizetype end = head.indexOf('\n');
+    if (end < 0 && head.size() == kHead)
+        return {};   // no line end in the head: not a list
+    head.truncate(end < 0 ? head.size() : end);
+    QString title = DecodeCp1252(head).trimmed();
+    for (QChar& c : title)
+        if (c.category() == QChar::Other_Control)
+            c = u' ';
+    if (title.size() > kLongest)
+        title = title.left(kLongest - 1).trimmed() + QChar(0x2026);
+    return title;
+}
+
+constexpr int kFileNameRole = Qt::UserRole;
 
 } // namespace
 
@@ -326,7 +356,8 @@ void TF_opendialog::FillList(const QString& folder, const QString& preselect)
     LV_auswahl->clear();
     QListWidgetItem* selected = nullptr;
     for (const QString& name : MatchingFileNames(folder, fileMask)) {
-        auto* item = new QListWidgetItem(FileIcon(name), name, LV_auswahl);
+        auto* item = new QListWidgetItem(FileIcon(name), ShownName(folder, name), LV_auswahl);
+        item->setData(kFileNameRole, name);
         if (!selected && !preselect.isEmpty() && name.compare(preselect, Qt::CaseInsensitive) == 0)
             selected = item;
     }
@@ -337,7 +368,7 @@ void TF_opendialog::FillList(const QString& folder, const QString& preselect)
         LV_auswahl->scrollToItem(selected);
     }
     filling_ = false;
-    SetChosen(selected ? selected->text() : QString());
+    SetChosen(selected ? FileNameOf(selected) : QString());
 }
 
 void TF_opendialog::SetChosen(const QString& name)
@@ -364,7 +395,7 @@ void TF_opendialog::LV_auswahlClick(QListWidgetItem* item)
 {
     if (filling_ || !item)
         return;
-    SetChosen(item->text());
+    SetChosen(FileNameOf(item));
 }
 
 void TF_opendialog::LV_auswahlDblClick(QListWidgetItem* item)
@@ -387,6 +418,18 @@ void TF_opendialog::B_oeffnenClick()
 void TF_opendialog::B_abbrechenClick()
 {
     done(Cancelled);
+}
+
+// A word list is found by its title; a file without one by its name.
+QString TF_opendialog::ShownName(const QString& folder, const QString& name) const
+{
+    const QString title = ListTitle(folder + name);
+    return title.isEmpty() ? name : title + QStringLiteral("   (") + name + u')';
+}
+
+QString TF_opendialog::FileNameOf(const QListWidgetItem* item)
+{
+    return item->data(kFileNameRole).toString();
 }
 
 QIcon TF_opendialog::FileIcon(const QString& name) const

@@ -1,7 +1,8 @@
 #pragma once
 // The program's own file chooser for word lists: a folder tree limited to one
 // root folder, the files of the selected folder, a file type box and the
-// buttons "Öffnen" (result 1) and "Abbrechen" (result 2).
+// buttons "Öffnen" (result 1) and "Abbrechen" (result 2). A word list shows
+// its title (the file's first line) beside its file name.
 //
 // The caller sets rootFolder, fileMask and chosenFile, runs Execute() and reads
 // chosenFile when the result is 1. Folders inside the dialog are kept with "/"
@@ -44,6 +45,9 @@ public:
     QString ParentFolder() const { return parentFolder_; }
     QString CurrentFolder() const { return currentFolder_; }
     QString StatusText() const;
+    // The file name an entry of the file list stands for (the entry shows a
+    // list's title, its first line, beside the name).
+    static QString FileNameOf(const QListWidgetItem* item);
 
     // Fills tree and list from the values (tests call it and then drive the
     // dialog without showing it).
@@ -63,6 +67,9 @@ public:
 protected:
     // The picture chooser lists other types and icons and shows a preview.
     virtual QIcon FileIcon(const QString& name) const;
+    // The text of a file's entry: the list chooser shows a word list's title
+    // beside its name, the picture chooser the bare name.
+    virtual QString ShownName(const QString& folder, const QString& name) const;
     virtual void ChosenFileChanged() {}
     // The type box entries; the list chooser starts on "alle Dateien (*.*)".
     void SetTypeEntries(const QStringList& entries, int shown);

@@ -87,6 +87,11 @@ bool TF_PictureOpendialog::ShowsPicture() const
     return !I_vorschau->pixmap().isNull();
 }
 
+QString TF_PictureOpendialog::ShownName(const QString&, const QString& name) const
+{
+    return name;
+}
+
 QIcon TF_PictureOpendialog::FileIcon(const QString& name) const
 {
     const QString ext = ExtensionPart(name).toUpper();

@@ -28,6 +28,7 @@ public:
 
 protected:
     QIcon FileIcon(const QString& name) const override;
+    QString ShownName(const QString& folder, const QString& name) const override;
     void ChosenFileChanged() override;
     void done(int result) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

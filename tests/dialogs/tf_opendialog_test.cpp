@@ -185,3 +185,37 @@ TEST_F(ListChooser, ShowsLinkedFoldersButNotLinksBackUp)
     EXPECT_EQ(dialog.chosenFile, prog.Path("listen/eigene/klasse-2a.txt"));
     EXPECT_FALSE(Child(Child(Top(), "klasse2"), "zurueck").isValid());
 }
+
+// A word list shows its title (its first line) beside the file name, so a
+// teacher finds it by name; a click on the title chooses the file. Files
+// without a title line, not text files and binary files show their names.
+TEST_F(ListChooser, ShowsListTitlesAndOpensTheFileOfAClickedTitle)
+{
+    prog.Write("listen/muster/rs-03-ck.txt", "W\xf6rter mit ck\r\nZum \xdc" "ben\r\nder Sack\r\n");
+    prog.Write("listen/muster/rs-01-lautgetreu.txt", "  Lautgetreue W\xf6rter  \nKlasse 1\n");
+    prog.Write("listen/muster/leer.txt", "\r\nkein Titel\r\n");
+    prog.Write("listen/muster/bild.txt", QByteArray(600, 'x'));
+    prog.Write("listen/muster/notiz.doc", "Kein Titel\r\n");
+    dialog.chosenFile = prog.Path("listen/muster/leer.txt");
+    dialog.FormActivate();
+    EXPECT_EQ(Items(dialog.LV_auswahl),
+              (QStringList{"bild.txt", "leer.txt", "notiz.doc", "Lautgetreue Wörter   (rs-01-lautgetreu.txt)",
+                           "Wörter mit ck   (rs-03-ck.txt)"}));
+
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QListWidgetItem* ck = dialog.LV_auswahl->item(4);
+    const QPoint at = dialog.LV_auswahl->visualItemRect(ck).center();
+    QTest::mouseClick(dialog.LV_auswahl->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(dialog.chosenFile, prog.Path("listen/muster/rs-03-ck.txt"));
+    EXPECT_TRUE(dialog.StatusText().endsWith("rs-03-ck.txt"));
+    dialog.hide();
+
+    QTimer::singleShot(0, &dialog, [this] {
+        const QPoint title = dialog.LV_auswahl->visualItemRect(dialog.LV_auswahl->item(3)).center();
+        QTest::mouseClick(dialog.LV_auswahl->viewport(), Qt::LeftButton, {}, title);
+        QTest::mouseDClick(dialog.LV_auswahl->viewport(), Qt::LeftButton, {}, title);
+    });
+    EXPECT_EQ(dialog.Execute(), 1);
+    EXPECT_EQ(dialog.chosenFile, prog.Path("listen/muster/rs-01-lautgetreu.txt"));
+}
