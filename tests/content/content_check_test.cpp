@@ -181,6 +181,54 @@ TEST_F(ContentCheck, ListsNameExistingPicturesRecordingsAndNoises)
     EXPECT_GE(noises, 30);
 }
 
+// The lists by spelling pattern: each has its title, 10 to 20 words with
+// pictures, and every word shows the list's pattern (a slip puts a word in
+// the wrong list); the year-1 list has no pattern at all.
+TEST_F(ContentCheck, ListsBySpellingPatternHoldTheirPattern)
+{
+    const QString anyPattern = QStringLiteral(
+        "([a-zäöü])\\1|ie|ck|tz|ß|[aeiouäöü]h|ch|^s[pt]|ei|eu|äu|au|[dgb]$|[vxyqc]|[äöü]");
+    struct Pattern {
+        const char* file;
+        const char* title;
+        QString must;   // in the lower-case noun without its article
+        bool not_ = false;
+    };
+    const Pattern patterns[] = {
+        {"rs-01-lautgetreu.txt", "Lautgetreue Wörter", anyPattern, true},
+        {"rs-02-auslautverhaertung.txt", "Wörter mit d, g, b am Ende", QStringLiteral("[dgb]$")},
+        {"rs-03-doppelte-mitlaute.txt", "Wörter mit doppelten Mitlauten",
+         QStringLiteral("([bdfglmnprst])\\1")},
+        {"rs-04-ie.txt", "Wörter mit ie", QStringLiteral("ie")},
+        {"rs-05-ck.txt", "Wörter mit ck", QStringLiteral("ck")},
+        {"rs-06-tz.txt", "Wörter mit tz", QStringLiteral("tz")},
+        {"rs-07-sz.txt", "Wörter mit ß", QStringLiteral("ß")},
+        {"rs-08-sp-st.txt", "Wörter mit Sp und St", QStringLiteral("^s[pt]")},
+        {"rs-09-dehnungs-h.txt", "Wörter mit Dehnungs-h", QStringLiteral("[aeiouäöü]h(?![aeiouäöü])")},
+        {"rs-10-umlaute.txt", "Umlaute aus der Wortfamilie", QStringLiteral("ä|ü|ö")},
+    };
+    const QStringList lists = ListFiles();
+    QSet<QString> titles;
+    for (const Pattern& p : patterns) {
+        const QString name = QString::fromUtf8(p.file);
+        SCOPED_TRACE(p.file);
+        ASSERT_TRUE(lists.contains(name));
+        const auto list = LoadList(QStringLiteral("listen\\") + name);
+        EXPECT_TRUE(list->title.startsWith(QString::fromUtf8(p.title))) << list->title.toStdString();
+        EXPECT_EQ(Lines(QStringLiteral("listen\\") + name).value(0), list->title);
+        titles.insert(list->title);
+        EXPECT_GE(list->Count(), 10);
+        EXPECT_LE(list->Count(), 20);
+        const QRegularExpression must(p.must);
+        for (int i = 0; i < list->Count(); ++i) {
+            const QString word = list->Entry(i)->Field(FieldWord);
+            EXPECT_NE(must.match(WithoutArticle(word).toLower()).hasMatch(), p.not_) << word.toStdString();
+            EXPECT_FALSE(list->Entry(i)->Field(FieldPicture).isEmpty()) << word.toStdString();
+        }
+    }
+    EXPECT_EQ(titles.size(), std::size(patterns));
+}
+
 // The spoken-word look-up finds every word of every list: a noun alone in
 // "sprache" (by its first letter) with its article in "pronomen", or the whole
 // text in "sprache".
@@ -361,7 +409,8 @@ TEST_F(ContentCheck, HelpPagesOfEveryExercise)
     for (const QString& page :
          {QStringLiteral("Html\\LRB Programm 1.html"), QStringLiteral("Html\\LRB Programm 2.html"),
           QStringLiteral("Html\\LRB Programm 3.html"), QStringLiteral("Html\\LRB Programm 4.html"),
-          QStringLiteral("Html\\LRB Programm 5 und 6.html"), QStringLiteral("html\\index.htm")}) {
+          QStringLiteral("Html\\LRB Programm 5 und 6.html"), QStringLiteral("Html\\Lehrkraefte.html"),
+          QStringLiteral("html\\index.htm")}) {
         QFile f(NativePath(ResolvePath(page)));
         ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << page.toStdString();
         EXPECT_TRUE(f.readAll().contains("<title>")) << page.toStdString();
