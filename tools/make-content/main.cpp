@@ -1,6 +1,7 @@
 // make-content: writes the sample content of the program folder.
 //   make-content <step> <content source folder> <program folder>
-// Steps: lists, pictures, sounds, tables, font, help, profiles, symbols, manual.
+// Steps: lists, pictures, sounds, tables, font, help, profiles, symbols, manual;
+// "aussprache" checks the made recordings (not part of the build).
 #include "platform/desktop_session.h"
 #include "speech/speech.h"
 #include "steps.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv)
         {"lists", MakeLists},   {"pictures", MakePictures}, {"sounds", MakeSounds},
         {"tables", MakeTables}, {"font", MakeFont},         {"help", MakeHelp},
         {"profiles", MakeProfiles}, {"symbols", MakeSymbols}, {"manual", MakeManual},
+        {"aussprache", CheckPronunciation},
     };
     if (argc != 4 || !steps.count(argv[1])) {
         std::fprintf(stderr, "usage: make-content <step> <content folder> <program folder>\n");

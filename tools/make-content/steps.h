@@ -12,3 +12,6 @@ void MakeHelp(const ContentPaths& paths);       // "Html" and the licence notes
 void MakeProfiles(const ContentPaths& paths);   // "protokoll" (only what is missing)
 void MakeSymbols(const ContentPaths& paths);    // "fun" pictures (WMF, EMF)
 void MakeManual(const ContentPaths& paths);     // "Anleitung-lrb.pdf" from the help pages
+
+// Not a build step: words the synthesiser may read wrongly (throws when any).
+void CheckPronunciation(const ContentPaths& paths);
