@@ -358,6 +358,7 @@ void TF_opendialog::FillList(const QString& folder, const QString& preselect)
     for (const QString& name : MatchingFileNames(folder, fileMask)) {
         auto* item = new QListWidgetItem(FileIcon(name), ShownName(folder, name), LV_auswahl);
         item->setData(kFileNameRole, name);
+        item->setToolTip(item->text());   // a long title is cut at the column's edge
         if (!selected && !preselect.isEmpty() && name.compare(preselect, Qt::CaseInsensitive) == 0)
             selected = item;
     }
