@@ -9,6 +9,7 @@
 #include "platform/text_codec.h"
 #include "platform/messages.h"
 #include "support/temp_program.h"
+#include "support/write_driver_process.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -300,16 +301,6 @@ TEST(FileLocking, StaleLocksAreTakenOverAndLiveOnesKept)
 
 namespace {
 
-QProcess* StartDriver(const QString& root, const QStringList& args)
-{
-    auto* p = new QProcess;
-    p->setProgram(QStringLiteral(LIRABO_WRITE_DRIVER));
-    p->setArguments(QStringList{root} + args);
-    p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    p->start();
-    return p;
-}
-
 // Checks one pupil file after a kill: what a complete write leaves, never
 // a part of one. Returns a description of the fault, empty when whole.
 QString Fault(const QString& kind, const QString& root)
@@ -385,8 +376,8 @@ TEST(FileLocking, TwoProcessesAddingPupilsAtOnceLoseNone)
     // A lock timeout of a second: an add gives up (and its pupil is lost)
     // when the other process keeps the lock that long, so it shows whether
     // two busy writers take turns.
-    std::unique_ptr<QProcess> a(StartDriver(root, {"add", "A", QString::number(kEach), "1000"}));
-    std::unique_ptr<QProcess> b(StartDriver(root, {"add", "B", QString::number(kEach), "1000"}));
+    std::unique_ptr<QProcess> a = StartWriteDriver(root, {"add", "A", QString::number(kEach), "1000"});
+    std::unique_ptr<QProcess> b = StartWriteDriver(root, {"add", "B", QString::number(kEach), "1000"});
     // Every add is flushed to disk; on a loaded machine or under a sanitizer
     // the two processes take a good while, so they get the test's whole time.
     const QDeadlineTimer deadline(110000);
@@ -422,7 +413,7 @@ TEST(FileLocking, KillsDuringWritesLeaveEveryPupilFileOldOrNew)
         const QString root = dir.path() + "/daten/";
         QDir().mkpath(root);
         for (int k = 0; k < kKills; ++k) {
-            std::unique_ptr<QProcess> p(StartDriver(root, {kind}));
+            std::unique_ptr<QProcess> p = StartWriteDriver(root, {kind});
             ASSERT_TRUE(p->waitForReadyRead(20000)) << kind.toStdString();
             QThread::usleep(QRandomGenerator::global()->bounded(20000));
             ::kill(pid_t(p->processId()), SIGKILL);

@@ -6,6 +6,7 @@
 #include "framework/history_csv.h"
 #include "framework/results_history.h"
 #include "results_fixture.h"
+#include "support/write_driver_process.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -141,16 +142,6 @@ TEST_F(HistoryWriterTest, DeletingAPupilTakesTheHistoryWithTheOtherFiles)
 
 namespace {
 
-QProcess* StartHistoryDriver(const QString& root, const QStringList& args)
-{
-    auto* p = new QProcess;
-    p->setProgram(QStringLiteral(LIRABO_WRITE_DRIVER));
-    p->setArguments(QStringList{root} + args);
-    p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    p->start();
-    return p;
-}
-
 QByteArray ReadFile(const QString& path)
 {
     QFile f(path);
@@ -166,7 +157,7 @@ TEST(HistoryWriter, KillsDuringAppendsLeaveWholeBlocks)
     QDir().mkpath(root);
     qsizetype before = 0;
     for (int k = 0; k < 8; ++k) {
-        std::unique_ptr<QProcess> p(StartHistoryDriver(root, {"history"}));
+        std::unique_ptr<QProcess> p = StartWriteDriver(root, {"history"});
         ASSERT_TRUE(p->waitForReadyRead(20000));
         QThread::usleep(QRandomGenerator::global()->bounded(20000));
         ::kill(pid_t(p->processId()), SIGKILL);
@@ -194,8 +185,8 @@ TEST(HistoryWriter, TwoProcessesAppendingAtOnceLoseNoRow)
     const QString root = dir.path() + "/daten/";
     QDir().mkpath(root);
     constexpr int kBlocks = 60;
-    std::unique_ptr<QProcess> a(StartHistoryDriver(root, {"addhistory", "A", QString::number(kBlocks)}));
-    std::unique_ptr<QProcess> b(StartHistoryDriver(root, {"addhistory", "B", QString::number(kBlocks)}));
+    std::unique_ptr<QProcess> a = StartWriteDriver(root, {"addhistory", "A", QString::number(kBlocks)});
+    std::unique_ptr<QProcess> b = StartWriteDriver(root, {"addhistory", "B", QString::number(kBlocks)});
     ASSERT_TRUE(a->waitForFinished(100000));
     ASSERT_TRUE(b->waitForFinished(100000));
     EXPECT_EQ(a->exitCode(), 0);

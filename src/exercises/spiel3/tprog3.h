@@ -127,6 +127,10 @@ protected:
     void ShowCurrentWord();
     void RepaintFields();
     void RunPending();
+    // After a solved task the next task waits as the pending command: a
+    // press that would set the task up again carries it out instead.
+    // False (nothing done) while the task is open.
+    bool GoOnFromSolvedTask();
     void ClearFocus();
     void PlaySpoken();
     void SpellOut();

@@ -10,6 +10,14 @@
 
 #include <QKeyEvent>
 
+bool Tprog3::GoOnFromSolvedTask()
+{
+    if (!taskSolved_)
+        return false;
+    RunPending();
+    return true;
+}
+
 void Tprog3::RunPending()
 {
     if (PendingCommand() != 0)

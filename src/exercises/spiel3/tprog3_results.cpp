@@ -18,10 +18,8 @@ void Tprog3::RunSettingsDialog()
 
 void Tprog3::OptionsPressed()
 {
-    if (taskSolved_) {
-        RunPending();
+    if (GoOnFromSolvedTask())
         return;
-    }
     StopAll();
     T_urahnlrb1::OptionsPressed();
     TakeNewSettings();

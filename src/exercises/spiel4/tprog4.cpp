@@ -37,10 +37,8 @@ void Tprog4::RunSettingsDialog()
 
 void Tprog4::OptionsPressed()
 {
-    if (taskSolved_) {
-        RunPending();
+    if (GoOnFromSolvedTask())
         return;
-    }
     spelling_ = false;
     StopAll();
     RunSettingsDialog();   // keeps the changes made at once, as in exercise 3

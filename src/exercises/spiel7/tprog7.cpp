@@ -38,10 +38,8 @@ void Tprog7::RunSettingsDialog()
 
 void Tprog7::OptionsPressed()
 {
-    if (taskSolved_) {
-        RunPending();
+    if (GoOnFromSolvedTask())
         return;
-    }
     TakeNewSettings();
     QCoreApplication::processEvents();
     RepeatTask();
