@@ -58,6 +58,10 @@ public:
     // Caption and font name; false when not in text mode.
     bool CaptionAndFont(QString* caption, QString* fontName) const;
     ContentMode Mode() const { return mode_; }
+    // The colour the caption is drawn in, and that of the letter at index
+    // (its own colour code, else the caption's).
+    QColor TextColor() const;
+    QColor LetterColor(qsizetype index) const;
     const QString& FontName() const { return fontName_; }
     int FontSize() const { return fontSize_; }
     const Picture& GetPicture() const { return picture_; }
@@ -138,8 +142,6 @@ private:
     void DrawPictureFace(QPainter& p, QSize size) const;
     void DrawTextFace(QPainter& p, QImage& image);
     void FitFont(QSize cell);
-    QColor LetterColor(qsizetype index) const;
-    QColor TextColor() const;
     template <typename T>
     void Change(T& field, const T& value);
 

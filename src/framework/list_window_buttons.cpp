@@ -166,7 +166,7 @@ void T_urahnlrb1::UpdateLook(tdrbutton& b)
         Show(b, "0 90 xx 11", down ? QStringLiteral("fun\\endep.wmf") : QStringLiteral("fun\\ende.wmf"));
         break;
     case kCheck:
-        Show(b, checkEnabled_ ? "4 95 x4 21" : "F 95 x4 A1",
+        Show(b, checkEnabled_ ? "4 95 x4 71" : "F 95 x4 A1",
              bars ? QStringLiteral(" Neu ") : QStringLiteral(" OK "), kArial);
         break;
     case kPlay:

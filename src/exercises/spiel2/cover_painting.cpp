@@ -60,7 +60,7 @@ void PaintCover(QImage& shown, const QVector<QRect>& pieces, int frameWidth, con
         }
         font.setPixelSize(size);
         painter.setFont(font);
-        painter.setPen(Qt::black);
+        painter.setPen(kCoverTextColour);
         painter.drawText(shown.rect(), Qt::AlignCenter, request);
     }
     painter.setPen(Qt::black);

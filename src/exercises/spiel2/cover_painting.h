@@ -9,13 +9,15 @@
 #include <QVector>
 
 inline const QColor kCoverColour(0x6E, 0x6E, 0x6E);
+// White: black on the cover's grey is too dark to read.
+inline const QColor kCoverTextColour(Qt::white);
 
 // The entry's picture drawn into a bitmap of size at the zoom of its style
 // (characters 3 to 5, 100 when empty) on the window colour, and framed.
 QImage FullPicture(QSize size, const QString& pictureFile, const QString& style, int frameWidth);
 // The zoom of a picture style.
 int StyleZoom(const QString& style);
-// The cover: grey, the request text (when given) centred in black, the grid
+// The cover: grey, the request text (when given) centred in white, the grid
 // lines at the piece borders, the frame.
 void PaintCover(QImage& shown, const QVector<QRect>& pieces, int frameWidth, const QString& request);
 // The frame around a bitmap: a bevel of frameWidth in teal and cyan with a

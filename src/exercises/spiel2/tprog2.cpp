@@ -27,7 +27,7 @@ namespace {
 
 const QString kCaption = QStringLiteral("Welches Wort stimmt?");
 const QString kWordStyle = QStringLiteral("0 98 x4x11");
-const QString kHiddenPictureStyle = QStringLiteral("F 33  4171");
+const QString kHiddenPictureStyle = QStringLiteral("F 33  4101");
 const QColor kDarkCyan(0, 0x80, 0x80);
 const QColor kCyan(0, 0xFF, 0xFF);
 const QColor kSelectionColour(0xFF, 0, 0xFF);

@@ -165,7 +165,7 @@ void Tprog5::CreateControls()
     name2_->setObjectName(QStringLiteral("ed16"));
     for (QLineEdit* name : {name1_, name2_})
         name->setFocusPolicy(Qt::ClickFocus);
-    MakeButton(kNewGameButton, QStringLiteral("B201"), QStringLiteral(" Neu "), kArial, QStringLiteral("4 95 x4 21"));
+    MakeButton(kNewGameButton, QStringLiteral("B201"), QStringLiteral(" Neu "), kArial, QStringLiteral("4 95 x4 71"));
     MakeButton(kChooseList, QStringLiteral("B660"), QStringLiteral("Datei"), kSchoolFont, QStringLiteral("f 90 xx 11"));
     listName_ = new tdrbutton(this, kListName, nullptr);
     listName_->setObjectName(QStringLiteral("cm601"));

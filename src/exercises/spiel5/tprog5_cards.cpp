@@ -12,7 +12,8 @@
 
 namespace {
 
-const QColor kGrey(0xA0, 0xA0, 0xA0);
+// Light enough for the players' colours (blue, red) on it to stay readable.
+const QColor kTakenGround(0xE8, 0xE8, 0xE8);
 
 // The card's own style for its face: not mirrored, at 90 % (".jpg" at 100 %).
 QString FaceUpStyle(const MemoryCard& card)
@@ -155,7 +156,8 @@ QImage Tprog5::TextFace(const QString& text, const QString& style, QSize size, b
 
 QString Tprog5::CardTextStyle() const
 {
-    return QString::fromLatin1(MemoryCard::kDefaultStyle);
+    // Yellow on the black card: red on black is too dark to read.
+    return QStringLiteral("0 98 x4x21");
 }
 
 QImage Tprog5::CardFace(int number, CardState state, QSize size)
@@ -179,7 +181,7 @@ QImage Tprog5::CardFace(int number, CardState state, QSize size)
         return FaceOfButton(*cards_[size_t(MemoryGame::IndexOf(number))], size);
     case CardState::Taken: {
         QImage face(size, QImage::Format_RGB32);
-        face.fill(kGrey);
+        face.fill(kTakenGround);
         const int colour = card->takenBy == 1 ? 4 : card->takenBy == 2 ? 1 : HexDigitValue(ExerciseSettings().textfarbe);
         const QString style = QStringLiteral("  90 x4x") + HexDigit(colour) + u'1';
         QPainter p(&face);

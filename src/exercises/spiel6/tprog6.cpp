@@ -80,7 +80,8 @@ int Tprog6::FrameInset() const
 
 QString Tprog6::CardTextStyle() const
 {
-    return QStringLiteral("  98 x4x21");
+    // Red on the window's ground: yellow there cannot be read.
+    return QStringLiteral("  98 x4x11");
 }
 
 void Tprog6::OpenSettingsDialog()
