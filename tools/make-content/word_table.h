@@ -6,7 +6,7 @@
 // woerter.txt: one word a line, "|"-separated columns:
 //   text | emoji | noise word | pronunciation
 // text is the German word as shown ("der Hund", "Ball spielen"); emoji the
-// picture (empty: no picture); noise word what the thing says ("wau wau",
+// picture (empty: no picture; "=Name": our own drawing, own_drawings.h); noise word what the thing says ("wau wau",
 // empty: no noise); pronunciation an optional text for the speech synthesiser
 // when it reads the word wrongly ("[[...]]" gives phonemes).
 //
