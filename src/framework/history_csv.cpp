@@ -131,6 +131,15 @@ QTime TimeOf(QStringView s)
     return h < 0 || m < 0 || sec < 0 ? QTime() : QTime(h, m, sec);
 }
 
+// The last value when text equals it (so the rows share it), else text,
+// which becomes the last value.
+QString Shared(const QString& text, QString& last)
+{
+    if (text != last)
+        last = text;
+    return last;
+}
+
 } // namespace
 
 QString HistoryFileOf(const QString& profilePath)
@@ -178,6 +187,7 @@ QList<HistoryRow> ParseHistory(const QByteArray& bytes, int* skipped)
             at[size_t(c)] = f.indexOf(QString::fromUtf16(kNames[size_t(c)]));
         const bool usable = at[kDate] >= 0 && at[kWord] >= 0 && at[kVerdict] >= 0;
         rows.reserve(body.size() / 80);
+        QString lastExercise, lastList;
         while (reader.Next(f)) {
             if (!usable) {
                 ++bad;
@@ -192,8 +202,9 @@ QList<HistoryRow> ParseHistory(const QByteArray& bytes, int* skipped)
                 continue;
             }
             row.when = WallClock(date, time.isValid() ? time : QTime(0, 0));
-            row.exercise = field(kExercise);
-            row.list = field(kList);
+            // The rows of a block repeat exercise and list: share one string.
+            row.exercise = Shared(field(kExercise), lastExercise);
+            row.list = Shared(field(kList), lastList);
             row.word = field(kWord);
             const QString attempts = field(kAttempts);
             if (!attempts.isEmpty())

@@ -1,10 +1,16 @@
 #include "klassenuebersicht/class_data.h"
 
 #include "data/pupil_profile.h"
+#include "data/path_helpers.h"
 #include "data/pupil_registry.h"
+#include "data/program_state.h"
 #include "framework/history_csv.h"
 #include "klassenuebersicht/protocol_import.h"
+#include "klassenuebersicht/summary_cache.h"
+#include "platform/file_paths.h"
+#include "platform/text_codec.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 
@@ -12,19 +18,8 @@
 #include <atomic>
 #include <thread>
 #include <vector>
-#include <map>
 
 namespace {
-
-bool IsRight(HistoryVerdict v)
-{
-    return v == HistoryVerdict::FirstTry || v == HistoryVerdict::LaterRight;
-}
-
-int Percent(int part, int whole)
-{
-    return whole ? (part * 100 + whole / 2) / whole : 0;
-}
 
 const QStringList& MenuOrder()
 {
@@ -37,13 +32,34 @@ const QStringList& MenuOrder()
 
 } // namespace
 
-QList<PupilHistory> LoadClass(bool importProtocols)
+namespace {
+
+// Runs work(i) for i in 0..count-1 on every core: each history is read on its own.
+template <class Work>
+void OnEveryCore(qsizetype count, const Work& work)
+{
+    const int threads = std::max(1, std::min<int>(int(std::thread::hardware_concurrency()), 8));
+    std::vector<std::thread> workers;
+    std::atomic<qsizetype> next{0};
+    for (int t = 0; t < threads; ++t)
+        workers.emplace_back([&] {
+            for (qsizetype i = next++; i < count; i = next++)
+                work(i);
+        });
+    for (std::thread& w : workers)
+        w.join();
+}
+
+} // namespace
+
+QList<PupilHistory> LoadClass(bool importProtocols, const QString& cacheFile)
 {
     PupilRegistry registry;
     registry.Load();
     QList<PupilHistory> pupils;
     QList<bool> shared;
     QSet<QString> seen;
+    const QString sharedName = FileNamePart(PupilProfile::Shared().Path());
     for (const QString& line : registry.Lines()) {
         const PupilProfile profile = PupilProfile::OfRegistryValue(PupilRegistry::ValueOfLine(line));
         const QString key = profile.Path().toLower();
@@ -53,109 +69,73 @@ QList<PupilHistory> LoadClass(bool importProtocols)
         if (importProtocols)
             ImportProtocolIntoHistory(profile.Path());
         pupils << PupilHistory{PupilRegistry::NameOfLine(line), profile.Path(), {}};
-        shared << profile.IsShared();
+        // Only a profile of the same file name can be the shared one: the
+        // full comparison resolves both paths on the disk.
+        shared << (FileNamePart(profile.Path()).compare(sharedName, Qt::CaseInsensitive) == 0 && profile.IsShared());
     }
-    // The histories are read on every core: each file is parsed on its own.
-    const int threads = std::max(1, std::min<int>(int(std::thread::hardware_concurrency()), 8));
-    std::vector<std::thread> workers;
-    std::atomic<qsizetype> next{0};
-    PupilHistory* const read = pupils.data();
-    const qsizetype count = pupils.size();
-    for (int t = 0; t < threads; ++t)
-        workers.emplace_back([&] {
-            for (qsizetype i = next++; i < count; i = next++)
-                read[i].rows = ReadHistoryFile(PupilProfile(read[i].profilePath).HistoryFile());
-        });
-    for (std::thread& w : workers)
-        w.join();
+    const QString dataRoot = DataRoot();
+    QHash<QString, CachedHistory> cached;
+    if (!cacheFile.isEmpty()) {
+        QByteArray bytes;
+        QList<CachedHistory> entries;
+        if (ReadWholeFile(NativePath(cacheFile), &bytes) && ParseSummaryCache(bytes, dataRoot, &entries))
+            for (CachedHistory& e : entries)
+                cached.insert(e.path, std::move(e));
+    }
+    // A history is read unless the cache holds it with the same size and time.
+    QList<CachedHistory> now(pupils.size());
+    QList<bool> read(pupils.size(), false);
+    for (qsizetype i = 0; i < pupils.size(); ++i) {
+        CachedHistory& e = now[i];
+        e.path = PupilProfile(pupils[i].profilePath).HistoryFile();
+        const QFileInfo info(NativePath(e.path));
+        if (!info.isFile())
+            continue;
+        e.size = info.size();
+        e.modified = info.lastModified().toMSecsSinceEpoch();
+        const auto it = cached.constFind(e.path);
+        if (it != cached.cend() && it->size == e.size && it->modified == e.modified)
+            e.summary = it->summary;
+        else
+            read[i] = true;
+    }
+    OnEveryCore(pupils.size(), [&](qsizetype i) {
+        if (read[i])
+            now[i].summary = SummaryOf(ReadHistoryFile(now[i].path));
+    });
+    QList<CachedHistory> keep;
+    for (qsizetype i = 0; i < pupils.size(); ++i) {
+        pupils[i].summary = now[i].summary;
+        if (now[i].size > 0)
+            keep << now[i];
+    }
+    if (!cacheFile.isEmpty() && (read.contains(true) || keep.size() != cached.size())) {
+        WriteFileAtomically(cacheFile, SummaryCacheBytes(dataRoot, keep), true);
+    }
     QList<PupilHistory> shown;
     for (qsizetype i = 0; i < pupils.size(); ++i)
-        if (!shared[i] || !pupils[i].rows.isEmpty())
+        if (!shared[i] || pupils[i].summary.all.answers > 0)
             shown << std::move(pupils[i]);
     return shown;
 }
 
-namespace {
-
-// The figures of one exercise as its rows come by.
-class FiguresCount {
-public:
-    void Add(const HistoryRow& row, const QDate& today)
-    {
-        times_.insert(row.when.toMSecsSinceEpoch());
-        words_.insert(row.word);
-        ++f_.answers;
-        const bool first = row.verdict == HistoryVerdict::FirstTry;
-        f_.firstTry += first ? 1 : 0;
-        const QDate day = row.when.date();
-        if (!f_.last.isValid() || day > f_.last)
-            f_.last = day;
-        const qint64 age = day.daysTo(today);
-        if (age >= 0 && age < 14) {
-            ++recent_;
-            recentFirst_ += first ? 1 : 0;
-        } else if (age >= 14 && age < 28) {
-            ++before_;
-            beforeFirst_ += first ? 1 : 0;
-        }
-    }
-    ExerciseFigures Figures() const
-    {
-        ExerciseFigures f = f_;
-        f.sessions = int(times_.size());
-        f.words = int(words_.size());
-        f.hasTrend = recent_ > 0 && before_ > 0;
-        f.trend = f.hasTrend ? Percent(recentFirst_, recent_) - Percent(beforeFirst_, before_) : 0;
-        return f;
-    }
-
-private:
-    ExerciseFigures f_;
-    QSet<qint64> times_;
-    QSet<QString> words_;
-    int recent_ = 0, recentFirst_ = 0, before_ = 0, beforeFirst_ = 0;
-};
-
-} // namespace
-
-ExerciseFigures FiguresOf(const QList<HistoryRow>& rows, const QString& exercise, const QDate& today)
+ExerciseFigures FiguresOf(const PupilSummary& summary, const QString& exercise, const QDate& today)
 {
-    FiguresCount count;
-    for (const HistoryRow& row : rows)
-        if (exercise.isEmpty() || row.exercise == exercise)
-            count.Add(row, today);
-    return count.Figures();
-}
-
-QHash<QString, ExerciseFigures> FiguresPerExercise(const QList<HistoryRow>& rows, const QDate& today)
-{
-    QHash<QString, FiguresCount> counts;
-    FiguresCount all;
-    // Rows of one block come together: look the exercise up once per run.
-    const QString* lastName = nullptr;
-    FiguresCount* last = nullptr;
-    for (const HistoryRow& row : rows) {
-        if (!lastName || *lastName != row.exercise) {
-            lastName = &row.exercise;
-            last = &counts[row.exercise];
-        }
-        last->Add(row, today);
-        all.Add(row, today);
-    }
-    QHash<QString, ExerciseFigures> figures;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        figures.insert(it.key(), it.value().Figures());
-    figures.insert(QString(), all.Figures());
-    return figures;
+    if (exercise.isEmpty())
+        return FiguresAt(summary.all, today);
+    for (const ExerciseTally& t : summary.exercises)
+        if (t.exercise == exercise)
+            return FiguresAt(t, today);
+    return {};
 }
 
 QStringList ExercisesOf(const QList<PupilHistory>& pupils)
 {
     QStringList found;
     for (const PupilHistory& p : pupils)
-        for (const HistoryRow& row : p.rows)
-            if (!found.contains(row.exercise))
-                found << row.exercise;
+        for (const ExerciseTally& t : p.summary.exercises)
+            if (!found.contains(t.exercise))
+                found << t.exercise;
     std::stable_sort(found.begin(), found.end(), [](const QString& a, const QString& b) {
         const qsizetype ia = MenuOrder().indexOf(a), ib = MenuOrder().indexOf(b);
         return (ia < 0 ? 99 : ia) < (ib < 0 ? 99 : ib);
@@ -165,90 +145,20 @@ QStringList ExercisesOf(const QList<PupilHistory>& pupils)
 
 bool IsIdle(const PupilHistory& pupil, const QDate& today)
 {
-    QDate last;
-    for (const HistoryRow& row : pupil.rows)
-        if (!last.isValid() || row.when.date() > last)
-            last = row.when.date();
+    const QDate last = pupil.summary.all.last;
     return !last.isValid() || last.daysTo(today) > 7;
-}
-
-QList<WeekFigures> WeeklyFigures(const QList<HistoryRow>& rows)
-{
-    std::map<QDate, WeekFigures> weeks;
-    for (const HistoryRow& row : rows) {
-        const QDate d = row.when.date();
-        const QDate monday = d.addDays(1 - d.dayOfWeek());
-        WeekFigures& w = weeks[monday];
-        w.monday = monday;
-        ++w.answers;
-        w.firstTry += row.verdict == HistoryVerdict::FirstTry ? 1 : 0;
-    }
-    QList<WeekFigures> list;
-    if (weeks.empty())
-        return list;
-    for (QDate m = weeks.begin()->first; m <= weeks.rbegin()->first; m = m.addDays(7)) {
-        const auto it = weeks.find(m);
-        list << (it != weeks.end() ? it->second : WeekFigures{m, 0, 0});
-    }
-    return list;
-}
-
-QStringList WordsStillWrong(const QList<HistoryRow>& rows)
-{
-    // The newest answer of each word decides; rows are in time order.
-    QHash<QString, qsizetype> newest;
-    for (qsizetype i = 0; i < rows.size(); ++i)
-        newest[rows[i].word] = i;
-    QList<qsizetype> wrong;
-    for (auto it = newest.cbegin(); it != newest.cend(); ++it)
-        if (!IsRight(rows[it.value()].verdict))
-            wrong << it.value();
-    std::sort(wrong.begin(), wrong.end(), std::greater<>());
-    QStringList words;
-    for (qsizetype i : wrong)
-        words << rows[i].word;
-    return words;
-}
-
-QList<ErrorKindFigures> ErrorKindsOfRows(const QList<HistoryRow>& rows, int examplesPerKind)
-{
-    QList<ErrorKindFigures> kinds;
-    for (int k = 0; k < kErrorKindCount; ++k)
-        kinds << ErrorKindFigures{ErrorKind(k), 0, {}};
-    for (const HistoryRow& row : rows) {
-        if (!IsTypingExercise(row.exercise))
-            continue;
-        for (const QString& attempt : row.attempts)
-            for (ErrorKind kind : ErrorKindsOf(row.word, attempt)) {
-                ErrorKindFigures& f = kinds[int(kind)];
-                ++f.count;
-                const QString example = attempt + QStringLiteral(" (") + row.word + u')';
-                if (f.examples.size() < examplesPerKind && !f.examples.contains(example))
-                    f.examples << example;
-            }
-    }
-    kinds.removeIf([](const ErrorKindFigures& f) { return f.count == 0; });
-    std::stable_sort(kinds.begin(), kinds.end(),
-                     [](const ErrorKindFigures& a, const ErrorKindFigures& b) { return a.count > b.count; });
-    return kinds;
 }
 
 QList<MissedWord> MostMissedWords(const QList<PupilHistory>& pupils, int limit)
 {
     QHash<QString, MissedWord> words;
-    for (const PupilHistory& p : pupils) {
-        QSet<QString> missed;
-        for (const HistoryRow& row : p.rows) {
-            if (row.verdict == HistoryVerdict::FirstTry)
-                continue;
-            MissedWord& w = words[row.word];
-            w.word = row.word;
-            ++w.wrong;
-            missed.insert(row.word);
+    for (const PupilHistory& p : pupils)
+        for (const WordMisses& m : p.summary.missed) {
+            MissedWord& w = words[m.word];
+            w.word = m.word;
+            w.wrong += m.wrong;
+            ++w.pupils;
         }
-        for (const QString& word : missed)
-            ++words[word].pupils;
-    }
     QList<MissedWord> list = words.values();
     std::sort(list.begin(), list.end(), [](const MissedWord& a, const MissedWord& b) {
         if (a.pupils != b.pupils)

@@ -142,15 +142,15 @@ bool WriteReportPdf(const QString& path, const QList<PupilHistory>& pupils, bool
             report.NewPage();
         first = false;
         report.Title(pupil.name + QStringLiteral(" – Stand ") + date);
-        const ExerciseFigures all = FiguresOf(pupil.rows, QString(), today);
+        const ExerciseFigures all = FiguresOf(pupil.summary, QString(), today);
         report.Text(QStringLiteral("%1 Antworten, davon %2 % sofort richtig.").arg(all.answers).arg(all.FirstTryPercent()));
         report.Heading(QStringLiteral("Fortschritt nach Wochen"));
-        report.Chart(WeeklyFigures(pupil.rows));
+        report.Chart(pupil.summary.weeks);
         report.Heading(QStringLiteral("Wörter, die noch nicht sicher sind"));
-        const QStringList wrong = WordsStillWrong(pupil.rows);
+        const QStringList& wrong = pupil.summary.stillWrong;
         report.Text(wrong.isEmpty() ? QStringLiteral("keine") : wrong.join(QStringLiteral(", ")));
         report.Heading(QStringLiteral("Fehlerarten beim Schreiben"));
-        const QList<ErrorKindFigures> kinds = ErrorKindsOfRows(pupil.rows);
+        const QList<ErrorKindFigures>& kinds = pupil.summary.kinds;
         if (kinds.isEmpty())
             report.Text(QStringLiteral("keine"));
         else

@@ -42,13 +42,12 @@ Table ClassTable(const QList<PupilHistory>& pupils, const QStringList& exercises
         t.header << e + QStringLiteral(": Sitzungen") << e + QStringLiteral(": zuletzt") << e + QStringLiteral(": Wörter")
                  << e + QStringLiteral(": sofort richtig %") << e + QStringLiteral(": Trend 4 Wochen");
     for (const PupilHistory& p : pupils) {
-        const QHash<QString, ExerciseFigures> figures = FiguresPerExercise(p.rows, today);
-        const ExerciseFigures all = figures.value(QString());
+        const ExerciseFigures all = FiguresOf(p.summary, QString(), today);
         QVariantList row;
         row << p.name << (all.last.isValid() ? QVariant(all.last) : QVariant(QString())) << all.answers
             << (all.answers ? QVariant(all.FirstTryPercent()) : QVariant(QString()));
         for (const QString& e : exercises) {
-            const ExerciseFigures f = figures.value(e);
+            const ExerciseFigures f = FiguresOf(p.summary, e, today);
             if (!f.answers) {
                 row << QString() << QString() << QString() << QString() << QString();
                 continue;
@@ -93,11 +92,11 @@ QByteArray TableCsv(const Table& table)
 QByteArray PupilPageCsv(const PupilHistory& pupil)
 {
     QByteArray bytes = kBom + CsvLine({pupil.name});
-    bytes += CsvLine({}) + CsvLine({QStringLiteral("Wochen")}) + Lines(WeeksTable(WeeklyFigures(pupil.rows)));
+    bytes += CsvLine({}) + CsvLine({QStringLiteral("Wochen")}) + Lines(WeeksTable(pupil.summary.weeks));
     Table wrong{{QStringLiteral("noch falsch")}, {}};
-    for (const QString& w : WordsStillWrong(pupil.rows))
+    for (const QString& w : pupil.summary.stillWrong)
         wrong.rows << QVariantList{w};
     bytes += CsvLine({}) + Lines(wrong);
-    bytes += CsvLine({}) + Lines(ErrorKindsTable(ErrorKindsOfRows(pupil.rows)));
+    bytes += CsvLine({}) + Lines(ErrorKindsTable(pupil.summary.kinds));
     return bytes;
 }

@@ -170,10 +170,10 @@ void OverviewWindow::ShowPupil(int index)
     if (pupilChoice_->currentIndex() != index)
         pupilChoice_->setCurrentIndex(index); // comes back here through the signal
     const PupilHistory& p = pupils_[index];
-    chart_->SetWeeks(WeeklyFigures(p.rows));
+    chart_->SetWeeks(p.summary.weeks);
     wrongWords_->clear();
-    wrongWords_->addItems(WordsStillWrong(p.rows));
-    FillTable(kinds_, ErrorKindsTable(ErrorKindsOfRows(p.rows)));
+    wrongWords_->addItems(p.summary.stillWrong);
+    FillTable(kinds_, ErrorKindsTable(p.summary.kinds));
 }
 
 QString OverviewWindow::AskSavePath(const QString& suggested) const
