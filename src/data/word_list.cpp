@@ -64,7 +64,7 @@ WordEntryPtr EntryOfRow(const QString& row, bool exerciseMode, PictureLookup& pi
     }
     entry->notes[FieldWord] = QStringLiteral("Deutsches Wort");
     if (exerciseMode)
-        entry->Answer().clear();
+        entry->ClearAnswer();
     return entry;
 }
 

@@ -52,6 +52,14 @@ public:
     // The pupil's answer record during an exercise (results protocol).
     QString& Answer() { return slots[FieldWord]; }
     const QString& Answer() const { return slots[FieldWord]; }
+    // What the pupil typed where the record keeps only the wrong keys (the
+    // pupil's history takes them as attempts; the protocol never shows them).
+    QStringList typedAttempts;
+    void ClearAnswer()
+    {
+        Answer().clear();
+        typedAttempts.clear();
+    }
 
     // Objects the exercises attach per field (pictures, sounds). They are
     // released with the entry; Attached<T> gives nothing for an empty slot, a

@@ -30,7 +30,7 @@ bool AddToErrorList(std::unique_ptr<tmoiel>& errorList, const tmoiel& currentLis
         errorList = std::make_unique<tmoiel>(QStringLiteral("Fehlerliste"));
     if (!entry || errorList.get() == &currentList || HoldsEntry(*errorList, *entry))
         return false;
-    entry->Answer().clear();
+    entry->ClearAnswer();
     errorList->Insert(0, entry);
     return true;
 }
@@ -47,7 +47,8 @@ void CollectAnswers(const tmoiel& list, std::unique_ptr<tmoiel>& errorList, Answ
         if (record.isEmpty())
             continue;
         const QString& word = entry->fields[FieldWord];
-        answers.AddAnswer(record == ok ? ok : record, word.isEmpty() ? QStringLiteral("nicht vorhanden ") : word);
+        answers.AddAnswer(record == ok ? ok : record, word.isEmpty() ? QStringLiteral("nicht vorhanden ") : word,
+                          entry->typedAttempts);
         if (record != ok)
             AddToErrorList(errorList, list, entry);
     }

@@ -103,7 +103,7 @@ QDateTime WallClock(const QDateTime& local)
 }
 
 HistoryRow MakeHistoryRow(const QDateTime& when, const QString& exercise, const QString& list,
-                          const QString& word, const QString& record)
+                          const QString& word, const QString& record, const QStringList& typedAttempts)
 {
     HistoryRow row;
     row.when = WallClock(when);
@@ -111,7 +111,7 @@ HistoryRow MakeHistoryRow(const QDateTime& when, const QString& exercise, const 
     row.list = list;
     row.word = word.trimmed();
     row.verdict = VerdictOfRecord(record);
-    row.attempts = AttemptsOfRecord(exercise, record, word);
+    row.attempts = AttemptsOfRecord(exercise, record, word) + typedAttempts;
     row.record = record;
     return row;
 }

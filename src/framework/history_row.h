@@ -24,13 +24,17 @@ bool VerdictOfText(const QString& text, HistoryVerdict* verdict);
 QDateTime WallClock(const QDate& date, const QTime& time);
 QDateTime WallClock(const QDateTime& local);
 
+// Ends an attempt the pupil did not finish: the exercise refused a key, and
+// what the pupil would have written after it is unknown ("Kaz…" for "Katze").
+constexpr char16_t kAttemptCutShort = u'\u2026';
+
 struct HistoryRow {
     QDateTime when;       // a WallClock time
     QString exercise;     // the program name ("Hören und Schreiben", "Lautierübung", ...)
     QString list;         // the list file, or "Fehlerliste"
     QString word;
     HistoryVerdict verdict = HistoryVerdict::Wrong;
-    QStringList attempts; // wrong attempts: typed words, or the captions chosen
+    QStringList attempts; // wrong attempts: typed words (perhaps cut short), or the captions chosen
     QString record;       // the answer record as the protocol shows it
     bool imported = false;
 
@@ -51,6 +55,7 @@ bool IsTypingExercise(const QString& exercise);
 // holds the captions chosen, each followed by "; ".
 QStringList AttemptsOfRecord(const QString& exercise, const QString& record, const QString& word);
 
-// The row of one answer.
+// The row of one answer; typedAttempts (what the exercise kept beside a
+// record that holds only the wrong keys) follow the record's own attempts.
 HistoryRow MakeHistoryRow(const QDateTime& when, const QString& exercise, const QString& list,
-                          const QString& word, const QString& record);
+                          const QString& word, const QString& record, const QStringList& typedAttempts = {});

@@ -420,7 +420,7 @@ void T_urahnlrb1::WriteResults(ResultsMoment moment)
                        [this](const QString& record) { return NormaliseAnswer(record); });
         for (int i = 0; i < currentList->Count(); ++i)
             if (WordEntry* entry = currentList->Entry(i))
-                entry->Answer().clear();
+                entry->ClearAnswer();
         AnswersTaken();
     }
     ExerciseShared& shared = SharedExerciseState();

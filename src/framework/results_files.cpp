@@ -26,16 +26,18 @@ void AnswerLists::AddListMarker(const QString& marker)
     AddAnswer(marker, QString());
 }
 
-void AnswerLists::AddAnswer(const QString& answer, const QString& word)
+void AnswerLists::AddAnswer(const QString& answer, const QString& word, const QStringList& typedAttempts)
 {
     answers.append(answer);
     words.append(word);
+    typed.append(typedAttempts);
 }
 
 void AnswerLists::Clear()
 {
     answers.clear();
     words.clear();
+    typed.clear();
 }
 
 AnswerLists& ProtocolAnswers()

@@ -16,9 +16,10 @@
 struct AnswerLists {
     QStringList answers;
     QStringList words;
+    QList<QStringList> typed; // per answer: the entry's typedAttempts (history only)
 
     void AddListMarker(const QString& marker);
-    void AddAnswer(const QString& answer, const QString& word);
+    void AddAnswer(const QString& answer, const QString& word, const QStringList& typedAttempts = {});
     void Clear();
     int Count() const { return int(answers.size()); }
 };

@@ -18,7 +18,8 @@ QList<HistoryRow> HistoryRowsOf(const QString& programName, const AnswerLists& a
             continue;
         }
         if (!answer.isEmpty())
-            rows << MakeHistoryRow(context.now, programName, list, word, answer);
+            rows << MakeHistoryRow(context.now, programName, list, word, answer,
+                                   i < answers.typed.size() ? answers.typed[i] : QStringList());
     }
     return rows;
 }

@@ -1,5 +1,8 @@
 #include "klassenuebersicht/error_kinds.h"
 
+#include "framework/history_row.h"
+
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <optional>
@@ -52,59 +55,90 @@ bool Related(QChar x, QChar y)
     return (IsUmlautPair(x, y) && !PairIs(x, y, u'ä', u'e')) || PairIs(x, y, u'ß', u's') || IsHardeningPair(x, y) || (IsMirror(x) && IsMirror(y));
 }
 
-// The cheapest edit script turning word into attempt (both lower case).
-std::vector<Step> Align(const QString& word, const QString& attempt)
-{
-    const int n = int(word.size());
-    const int m = int(attempt.size());
-    std::vector<int> cost(size_t((n + 1) * (m + 1)));
-    auto at = [&](int i, int j) -> int& { return cost[size_t(i * (m + 1) + j)]; };
-    for (int i = 0; i <= n; ++i)
-        at(i, 0) = i * kChange;
-    for (int j = 0; j <= m; ++j)
-        at(0, j) = j * kChange;
-    auto substitution = [&](int i, int j) {
-        const QChar x = word[i - 1], y = attempt[j - 1];
-        return x == y ? 0 : Related(x, y) ? kRelated : kChange;
-    };
-    for (int i = 1; i <= n; ++i)
-        for (int j = 1; j <= m; ++j) {
-            int best = at(i - 1, j - 1) + substitution(i, j);
-            best = std::min(best, at(i - 1, j) + kChange);
-            best = std::min(best, at(i, j - 1) + kChange);
-            if (i > 1 && j > 1 && word[i - 1] == attempt[j - 2] && word[i - 2] == attempt[j - 1] &&
-                word[i - 1] != word[i - 2])
-                best = std::min(best, at(i - 2, j - 2) + kChange);
-            at(i, j) = best;
-        }
-    std::vector<Step> steps;
-    int i = n, j = m;
-    while (i > 0 || j > 0) {
-        if (i > 0 && j > 0 && at(i, j) == at(i - 1, j - 1) + substitution(i, j)) {
-            steps.push_back({word[i - 1] == attempt[j - 1] ? Op::Match : Op::Substitute, i - 1, j - 1});
-            --i, --j;
-        } else if (i > 1 && j > 1 && word[i - 1] == attempt[j - 2] && word[i - 2] == attempt[j - 1] &&
-                   word[i - 1] != word[i - 2] && at(i, j) == at(i - 2, j - 2) + kChange) {
-            steps.push_back({Op::Swap, i - 2, j - 2});
-            i -= 2, j -= 2;
-        } else if (i > 0 && at(i, j) == at(i - 1, j) + kChange) {
-            steps.push_back({Op::Missing, i - 1, j});
-            --i;
-        } else {
-            steps.push_back({Op::Extra, i, j - 1});
-            --j;
-        }
+// The cheapest edit scripts turning word, or a start of it, into attempt
+// (both lower case).
+class Alignment {
+public:
+    Alignment(const QString& word, const QString& attempt)
+        : w_(word), a_(attempt), n_(int(word.size())), m_(int(attempt.size())), cost_(size_t((n_ + 1) * (m_ + 1)))
+    {
+        for (int i = 0; i <= n_; ++i)
+            At(i, 0) = i * kChange;
+        for (int j = 0; j <= m_; ++j)
+            At(0, j) = j * kChange;
+        for (int i = 1; i <= n_; ++i)
+            for (int j = 1; j <= m_; ++j) {
+                int best = At(i - 1, j - 1) + Substitution(i, j);
+                best = std::min(best, At(i - 1, j) + kChange);
+                best = std::min(best, At(i, j - 1) + kChange);
+                if (SwapAt(i, j))
+                    best = std::min(best, At(i - 2, j - 2) + kChange);
+                At(i, j) = best;
+            }
     }
-    return {steps.rbegin(), steps.rend()};
-}
+
+    // The word's lengths whose start the attempt costs least against.
+    std::vector<int> CheapestStarts() const
+    {
+        int least = At(0, m_);
+        for (int i = 1; i <= n_; ++i)
+            least = std::min(least, At(i, m_));
+        std::vector<int> ends;
+        for (int i = 0; i <= n_; ++i)
+            if (At(i, m_) == least)
+                ends.push_back(i);
+        return ends;
+    }
+
+    // The script turning the first end letters of the word into the attempt.
+    std::vector<Step> Steps(int end) const
+    {
+        std::vector<Step> steps;
+        int i = end, j = m_;
+        while (i > 0 || j > 0) {
+            if (i > 0 && j > 0 && At(i, j) == At(i - 1, j - 1) + Substitution(i, j)) {
+                steps.push_back({w_[i - 1] == a_[j - 1] ? Op::Match : Op::Substitute, i - 1, j - 1});
+                --i, --j;
+            } else if (SwapAt(i, j) && At(i, j) == At(i - 2, j - 2) + kChange) {
+                steps.push_back({Op::Swap, i - 2, j - 2});
+                i -= 2, j -= 2;
+            } else if (i > 0 && At(i, j) == At(i - 1, j) + kChange) {
+                steps.push_back({Op::Missing, i - 1, j});
+                --i;
+            } else {
+                steps.push_back({Op::Extra, i, j - 1});
+                --j;
+            }
+        }
+        return {steps.rbegin(), steps.rend()};
+    }
+
+private:
+    int& At(int i, int j) { return cost_[size_t(i * (m_ + 1) + j)]; }
+    int At(int i, int j) const { return cost_[size_t(i * (m_ + 1) + j)]; }
+    int Substitution(int i, int j) const
+    {
+        const QChar x = w_[i - 1], y = a_[j - 1];
+        return x == y ? 0 : Related(x, y) ? kRelated : kChange;
+    }
+    bool SwapAt(int i, int j) const
+    {
+        return i > 1 && j > 1 && w_[i - 1] == a_[j - 2] && w_[i - 2] == a_[j - 1] && w_[i - 1] != w_[i - 2];
+    }
+
+    const QString& w_;
+    const QString& a_;
+    int n_, m_;
+    std::vector<int> cost_;
+};
 
 class Classifier {
 public:
-    Classifier(const QString& word, const QString& attempt) : w_(word.toLower()), a_(attempt.toLower()) {}
+    // Both lower case; the steps turn the word (or a start of it) into the attempt.
+    Classifier(const QString& word, const QString& attempt) : w_(word), a_(attempt) {}
 
-    QList<ErrorKind> Kinds()
+    QList<ErrorKind> Kinds(const std::vector<Step>& steps) const
     {
-        const std::vector<Step> steps = Align(w_, a_);
         // A letter written as two ("ae" for "ä", "ss" for "ß") or two as one
         // ("ß" for "ss"): the neighbouring extra or missing step belongs to the
         // wrong letter and is one mistake with it.
@@ -231,14 +265,18 @@ private:
 };
 
 // Letters that differ only in case, where the rest is aligned as written.
-int CaseMistakes(const QString& word, const QString& attempt)
+int CaseMistakes(const QString& word, const QString& attempt, const std::vector<Step>& steps)
 {
-    const QString w = word.toLower(), a = attempt.toLower();
     int count = 0;
-    for (const Step& s : Align(w, a))
+    for (const Step& s : steps)
         if (s.op == Op::Match && word[s.w] != attempt[s.a])
             ++count;
     return count;
+}
+
+bool IsPlainKind(ErrorKind kind)
+{
+    return kind == ErrorKind::MissingLetter || kind == ErrorKind::ExtraLetter || kind == ErrorKind::OtherLetter;
 }
 
 } // namespace
@@ -268,12 +306,40 @@ QList<ErrorKind> ErrorKindsOf(const QString& word, const QString& attempt)
 {
     // Attempts are capped by the exercises; the cap here bounds the alignment.
     constexpr int kLongest = 200;
-    const QString w = word.trimmed().left(kLongest), a = attempt.trimmed().left(kLongest);
+    QString a = attempt.trimmed();
+    const bool cutShort = a.endsWith(kAttemptCutShort);
+    if (cutShort)
+        a.chop(1);
+    const QString w = word.trimmed().left(kLongest);
+    a = a.left(kLongest);
     if (w == a)
         return {};
-    QList<ErrorKind> kinds;
-    if (CaseMistakes(w, a) > 0)
-        kinds << ErrorKind::Capital;
-    kinds << Classifier(w, a).Kinds();
-    return kinds;
+    const QString lw = w.toLower(), la = a.toLower();
+    const Alignment alignment(lw, la);
+    // A finished attempt stands for the whole word. One cut short stands for
+    // a start of it: of the starts it fits best, the one whose mistakes have
+    // a name in spelling ("Kaz…" is "Katz" without "t", not "Kat" with "z"),
+    // then the one as long as the attempt, then the longest.
+    std::vector<int> ends = cutShort ? alignment.CheapestStarts() : std::vector<int>{int(w.size())};
+    QList<ErrorKind> best;
+    int bestPlain = 0, bestEnd = 0;
+    for (const int end : ends) {
+        const std::vector<Step> steps = alignment.Steps(end);
+        QList<ErrorKind> kinds;
+        // (Lower case of a few letters is longer; their case is not judged.)
+        if (lw.size() == w.size() && la.size() == a.size() && CaseMistakes(w, a, steps) > 0)
+            kinds << ErrorKind::Capital;
+        kinds << Classifier(lw, la).Kinds(steps);
+        const int plain = int(std::count_if(kinds.cbegin(), kinds.cend(), IsPlainKind));
+        const auto closer = [&](int e, int than) {
+            const int d = std::abs(e - int(a.size())), dt = std::abs(than - int(a.size()));
+            return d != dt ? d < dt : e > than;
+        };
+        if (end == ends.front() || plain < bestPlain || (plain == bestPlain && closer(end, bestEnd))) {
+            best = kinds;
+            bestPlain = plain;
+            bestEnd = end;
+        }
+    }
+    return best;
 }

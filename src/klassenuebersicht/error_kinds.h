@@ -28,5 +28,8 @@ constexpr int kErrorKindCount = int(ErrorKind::OtherLetter) + 1;
 QString ErrorKindName(ErrorKind kind);
 
 // The kinds of the mistakes in attempt, one entry per mistake, in word order;
-// empty when the attempt is the word. Blanks at either end are ignored.
+// empty when the attempt is the word. Blanks at either end are ignored. An
+// attempt ending in kAttemptCutShort (history_row.h) was broken off by the
+// exercise at a refused key: it is judged against the start of the word that
+// fits it best ("Kaz…" for "Katze": "tz or z"), the rest of the word not.
 QList<ErrorKind> ErrorKindsOf(const QString& word, const QString& attempt);

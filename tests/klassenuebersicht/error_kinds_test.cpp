@@ -78,6 +78,22 @@ TEST(ErrorKinds, RealMisspellings)
         {"Fahrrad", "Farat", {K::LongVowel, K::DoubledConsonant, K::FinalHardening}},
         {"die Katze", "di Kaze", {K::LongVowel, K::TzZ}},
         {"Hund", "", {K::MissingLetter, K::MissingLetter, K::MissingLetter, K::MissingLetter}},
+        // attempts cut short at a refused key ("…"): judged against the start
+        // of the word they fit, the rest of the word not missing
+        {"Hund", "Hunt", {K::FinalHardening}},
+        {"der Hund", "der Hunt", {K::FinalHardening}},
+        {"Katze", "Kaz…", {K::TzZ}},
+        {"Katze", "Kats…", {K::TzZ}},
+        {"Liebe", "Lib…", {K::LongVowel}},
+        {"Mama", "Mamm…", {K::DoubledConsonant}},
+        {"Jacke", "Jak…", {K::CkK}},
+        {"Straße", "Stras…", {K::SharpS}},
+        {"Bär", "Ba…", {K::Umlaut}},
+        {"Schiff", "s…", {K::Capital}},
+        {"Dach", "B…", {K::MirrorLetters}},
+        {"Hund", "Ha…", {K::OtherLetter}},
+        {"Hund", "Hu…", {}},
+        {"Hund", "…", {}},
     };
     for (const Case& c : cases) {
         const QList<ErrorKind> got = ErrorKindsOf(QString::fromUtf8(c.word), QString::fromUtf8(c.attempt));

@@ -285,6 +285,7 @@ void Tprog1::PresentEntry()
     solutionHideAt_ = -1;
     typing_.SetWord(entry ? entry->Field(FieldWord) : QString());
     typing_.Record() = entry ? entry->Answer() : QString();
+    typing_.RefusedAttempts() = entry ? entry->typedAttempts : QStringList();
     typing_.ResetWrongCount();
     typing_.PrepareLine(QString());
     UpdatePicture();
@@ -448,8 +449,10 @@ void Tprog1::DisplayChanged()
 
 void Tprog1::RecordTyping()
 {
-    if (WordEntry* entry = CurrentEntry(); entry && typing_.HasWord())
+    if (WordEntry* entry = CurrentEntry(); entry && typing_.HasWord()) {
         entry->Answer() = typing_.Record();
+        entry->typedAttempts = typing_.RefusedAttempts();
+    }
 }
 
 // ---- Ticks and activation ----------------------------------------------------------

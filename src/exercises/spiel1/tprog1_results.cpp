@@ -24,6 +24,7 @@ void Tprog1::AnswersTaken()
 {
     // The typing of the current entry is in the files now.
     typing_.Record().clear();
+    typing_.RefusedAttempts().clear();
 }
 
 bool Tprog1::LeaveWindow()

@@ -315,6 +315,7 @@ bool TypingControl::RefuseWrongLetter()
         if (!(t == u' ' && p > 0 && typed_[p - 1] == u' '))
             record_ += QStringLiteral("[") + t + u']';
         if (t != u' ') {
+            refused_ << RefusedKeyAttempt(typed_.left(p), t, int(expected_.size()));
             if (IsPunctuationSign(e)) {
                 if (keyTyped_)
                     host_.PlayFunSound(settings_.funsound, SignSoundName(e));
@@ -351,6 +352,7 @@ bool TypingControl::FlagWrongLetter()
             SoundDifference(t, e, p);
         if (t != u' ') {
             record_ += QStringLiteral("[") + t + u']';
+            refused_ << RefusedKeyAttempt(typed_.left(p), t, int(expected_.size()));
             CountWrongLetter();
         }
         line_.SetCaret(p);

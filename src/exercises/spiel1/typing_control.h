@@ -67,6 +67,8 @@ public:
     const QString& Word() const { return word_; }
     QString& Record() { return record_; }
     const QString& Record() const { return record_; }
+    // What the line held at each refused key, up to that key (typing_record.h).
+    QStringList& RefusedAttempts() { return refused_; }
 
     // Builds the line for the current task, keeping the letters of previous
     // that stand where the expected text has them. The change check is not run.
@@ -142,6 +144,7 @@ private:
 
     QString word_;
     QString record_;
+    QStringList refused_;
     bool hasWord_ = false;
     QString expected_;
     QString display_;

@@ -27,6 +27,15 @@ QString ProtocolAnswer(const QString& record)
     return IsRightAtFirstTry(record) ? Ok : record;
 }
 
+QString RefusedKeyAttempt(const QString& before, QChar key, int expectedLength)
+{
+    QString attempt = before + key;
+    attempt.remove(u'_');
+    if (before.size() + 1 < expectedLength)
+        attempt += kAttemptCutShort;
+    return attempt;
+}
+
 bool IsBlankAnswer(const QString& written)
 {
     for (const QChar c : written)

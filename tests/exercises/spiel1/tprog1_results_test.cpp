@@ -5,6 +5,8 @@
 #include "controls/tdrbutton.h"
 #include "data/path_helpers.h"
 #include "dialogs/tf_opendialog.h"
+#include "framework/history_csv.h"
+#include "klassenuebersicht/error_kinds.h"
 
 #include <QFile>
 
@@ -89,6 +91,31 @@ TEST_F(Exercise1ResultsTest, ListChangeWritesWhatClosingWrites)
         EXPECT_TRUE(Read(".fhl").contains("die Katze"));
         w.reset();
     }
+}
+
+// With wrong keys refused as they are typed ("Blinken" 1), the protocol keeps
+// only the wrong keys; the history also gets what the line held at each
+// refused key, so the overview can name the kind of mistake.
+TEST_F(Exercise1ResultsTest, RefusedKeysGiveTheHistoryTheirAttempts)
+{
+    Open();
+    Type("der Hunt");
+    Type("d");
+    Run(3000);
+    Type("die Kaz");
+    Type("tze");
+    Run(3000);
+    Close();
+    const QString protocol = Read(".txt");
+    EXPECT_EQ(Count(protocol, "der Hund           = [t]\r\n"), 1) << protocol.toStdString();
+    EXPECT_EQ(Count(protocol, "die Katze          = [z]\r\n"), 1) << protocol.toStdString();
+    const QList<HistoryRow> rows = ReadHistoryFile(ChangeExtension(profile, ".csv"));
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].attempts, QStringList{"der Hunt"});
+    EXPECT_EQ(rows[1].attempts, QStringList{u"die Kaz\u2026"_qs});
+    EXPECT_EQ(rows[0].record, "[t]");
+    EXPECT_EQ(ErrorKindsOf(rows[0].word, rows[0].attempts[0]), QList<ErrorKind>{ErrorKind::FinalHardening});
+    EXPECT_EQ(ErrorKindsOf(rows[1].word, rows[1].attempts[0]), QList<ErrorKind>{ErrorKind::TzZ});
 }
 
 // Due from the window's opening and from the end of the settings dialog
