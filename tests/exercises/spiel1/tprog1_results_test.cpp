@@ -98,24 +98,35 @@ TEST_F(Exercise1ResultsTest, ListChangeWritesWhatClosingWrites)
 // refused key, so the overview can name the kind of mistake.
 TEST_F(Exercise1ResultsTest, RefusedKeysGiveTheHistoryTheirAttempts)
 {
-    Open();
-    Type("der Hunt");
-    Type("d");
-    Run(3000);
-    Type("die Kaz");
-    Type("tze");
-    Run(3000);
-    Close();
-    const QString protocol = Read(".txt");
-    EXPECT_EQ(Count(protocol, "der Hund           = [t]\r\n"), 1) << protocol.toStdString();
-    EXPECT_EQ(Count(protocol, "die Katze          = [z]\r\n"), 1) << protocol.toStdString();
-    const QList<HistoryRow> rows = ReadHistoryFile(ChangeExtension(profile, ".csv"));
-    ASSERT_EQ(rows.size(), 2);
-    EXPECT_EQ(rows[0].attempts, QStringList{"der Hunt"});
-    EXPECT_EQ(rows[1].attempts, QStringList{u"die Kaz\u2026"_qs});
-    EXPECT_EQ(rows[0].record, "[t]");
-    EXPECT_EQ(ErrorKindsOf(rows[0].word, rows[0].attempts[0]), QList<ErrorKind>{ErrorKind::FinalHardening});
-    EXPECT_EQ(ErrorKindsOf(rows[1].word, rows[1].attempts[0]), QList<ErrorKind>{ErrorKind::TzZ});
+    // "Blinken" 1 keeps the wrong letter on the line, 2 takes it away.
+    for (const int blinken : {1, 2}) {
+        SCOPED_TRACE(blinken);
+        QFile::remove(ChangeExtension(profile, ".txt"));
+        QFile::remove(ChangeExtension(profile, ".csv"));
+        Set("Blinken", blinken);
+        SetText("Dateiname", "test.txt");
+        Set("Listenstelle", 0);
+        Open();
+        Type("der Hunt");
+        Type("d");
+        Run(3000);
+        Type("die Kaz");
+        Type("tze");
+        Run(3000);
+        Close();
+        if (blinken == 1) {
+            const QString protocol = Read(".txt");
+            EXPECT_EQ(Count(protocol, "der Hund           = [t]\r\n"), 1) << protocol.toStdString();
+            EXPECT_EQ(Count(protocol, "die Katze          = [z]\r\n"), 1) << protocol.toStdString();
+        }
+        const QList<HistoryRow> rows = ReadHistoryFile(ChangeExtension(profile, ".csv"));
+        ASSERT_EQ(rows.size(), 2);
+        EXPECT_EQ(rows[0].attempts, QStringList{"der Hunt"});
+        EXPECT_EQ(rows[1].attempts, QStringList{u"die Kaz\u2026"_qs});
+        EXPECT_EQ(ErrorKindsOf(rows[0].word, rows[0].attempts[0]), QList<ErrorKind>{ErrorKind::FinalHardening});
+        EXPECT_EQ(ErrorKindsOf(rows[1].word, rows[1].attempts[0]), QList<ErrorKind>{ErrorKind::TzZ});
+        w.reset();
+    }
 }
 
 // Due from the window's opening and from the end of the settings dialog
