@@ -1,9 +1,13 @@
-// Start-up time: from starting the program to its main menu drawn with all
-// its tiles and their pictures, in a throw-away copy of the program folder,
-// beside a bare Qt window started the same way in the same repetition. Needs
-// an X display; run it under Xvfb:  xvfb-run -a build/bench/bench_startup
+// Start-up time: from starting the program to its complete screen (the main
+// menu with all its tiles and pictures and the background window, or an
+// exercise started with --exercise with its first task), in a throw-away
+// copy of the program folder, beside a bare Qt window started the same way in
+// the same repetition. Needs an X display; run it under Xvfb:
+//   xvfb-run -a -s '-screen 0 1280x800x24' build/bench/bench_startup
 // The program is started with LIRABO_QUIT_WHEN_SHOWN, so it prints "shown"
-// when the menu is drawn and ends; the bare window is this benchmark itself
+// when every one of its windows is exposed and drawn (app/screen_complete.h)
+// and ends; animations that run on after that are not waited for. The bare
+// window is this benchmark itself
 // started with "--bare-window". Each repetition is one start of each; the
 // counters give the bare window's time, the ratio of the two and the
 // program's peak memory (its maximum resident set).
@@ -65,9 +69,13 @@ QString MakeProgramFolder(const QTemporaryDir& dir)
     const QString root = dir.path() + QStringLiteral("/lirabo");
     QDir().mkpath(root + QStringLiteral("/protokoll"));
     QFile::copy(source + QStringLiteral("/lirabo"), root + QStringLiteral("/lirabo"));
-    for (const char* sub : {"TTF", "protokoll", "intern", "fun"})
+    for (const char* sub : {"TTF", "protokoll", "intern", "fun", "listen"})
         if (QFileInfo(source + u'/' + QLatin1String(sub)).isDir())
             CopyFolderTree(source + u'/' + QLatin1String(sub), root + u'/' + QLatin1String(sub));
+    // The exercises' pictures, recordings and spoken sounds are only read.
+    for (const char* sub : {"Bilder", "Sounds", "sprache", "ABC", "Artikel", "pronomen"})
+        if (QFileInfo(source + u'/' + QLatin1String(sub)).isDir())
+            QFile::link(source + u'/' + QLatin1String(sub), root + u'/' + QLatin1String(sub));
     for (const char* name : {"jeder.ini", "namen.txt"}) {
         QFile f(root + QStringLiteral("/protokoll/") + QLatin1String(name));
         if (!f.exists() && f.open(QIODevice::WriteOnly))
@@ -86,7 +94,7 @@ struct StartTimes {
 // Starts the program once; wall is negative on failure. On a loaded machine
 // the wall time mostly measures waiting for the processor, so the program's
 // own processor time is reported beside it.
-StartTimes StartOnce(const std::string& program, const char* argument = nullptr)
+StartTimes StartOnce(const std::string& program, const char* argument = nullptr, const char* value = nullptr)
 {
     StartTimes times;
     int fds[2];
@@ -99,7 +107,8 @@ StartTimes StartOnce(const std::string& program, const char* argument = nullptr)
         close(fds[0]);
         close(fds[1]);
         setenv("LIRABO_QUIT_WHEN_SHOWN", "1", 1);
-        execl(program.c_str(), program.c_str(), argument, static_cast<char*>(nullptr));
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
+        execl(program.c_str(), program.c_str(), argument, value, static_cast<char*>(nullptr));
         _exit(127);
     }
     close(fds[1]);
@@ -128,7 +137,8 @@ std::string& Self()
     return self;
 }
 
-void BM_StartToMainMenuDrawn(benchmark::State& state)
+// exercise: the name given to --exercise, or nullptr for the main menu.
+void BM_StartToScreenComplete(benchmark::State& state, const char* exercise)
 {
     if (!std::getenv("DISPLAY")) {
         state.SkipWithError("needs an X display: run under xvfb-run");
@@ -136,14 +146,15 @@ void BM_StartToMainMenuDrawn(benchmark::State& state)
     }
     QTemporaryDir dir;
     const std::string program = MakeProgramFolder(dir).toStdString();
-    StartOnce(program);   // warm the file cache once
+    const char* option = exercise ? "--exercise" : nullptr;
+    StartOnce(program, option, exercise);   // warm the file cache once
     StartOnce(Self(), "--bare-window");
     double cpu = 0, bare = 0, ratio = 0, peak = 0;
     for (auto _ : state) {
         const StartTimes b = StartOnce(Self(), "--bare-window");
-        const StartTimes t = StartOnce(program);
+        const StartTimes t = StartOnce(program, option, exercise);
         if (t.wall < 0 || b.wall < 0) {
-            state.SkipWithError("the program or the bare window did not report a drawn window");
+            state.SkipWithError("the program or the bare window did not report a complete screen");
             return;
         }
         state.SetIterationTime(t.wall);
@@ -161,12 +172,24 @@ void BM_StartToMainMenuDrawn(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(BM_StartToMainMenuDrawn)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1)
-    ->Repetitions(15)
-    ->ReportAggregatesOnly(true);
+#define LIRABO_START(name, exercise)                                   \
+    BENCHMARK_CAPTURE(BM_StartToScreenComplete, name, exercise)        \
+        ->UseManualTime()                                              \
+        ->Unit(benchmark::kMillisecond)                                \
+        ->Iterations(1)                                                \
+        ->Repetitions(15)                                              \
+        ->ReportAggregatesOnly(true)
+
+LIRABO_START(menu, nullptr);
+LIRABO_START(exercise1, "1");
+LIRABO_START(exercise1l, "1l");
+LIRABO_START(exercise2, "2");
+LIRABO_START(exercise2a, "2a");
+LIRABO_START(exercise3, "3");
+LIRABO_START(exercise4, "4");
+LIRABO_START(exercise5, "5");
+LIRABO_START(exercise6, "6");
+LIRABO_START(exercise7, "7");
 
 int main(int argc, char** argv)
 {

@@ -5,6 +5,7 @@
 #include "app/program_end.h"
 #include "app/program_folder.h"
 #include "app/pupil_box.h"
+#include "app/screen_complete.h"
 #include "app/program_fonts.h"
 #include "app/tfenster.h"
 #include "controls/tproginfo.h"
@@ -12,6 +13,7 @@
 #include "data/program_state.h"
 #include "data/pupil_files.h"
 #include "data/pupil_write_guard.h"
+#include "framework/exercise_window.h"
 #include "dialogs/help_files.h"
 #include "platform/messages.h"
 #include "platform/session_end.h"
@@ -19,7 +21,6 @@
 
 #include <QApplication>
 #include <QDateTime>
-#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -28,20 +29,6 @@ CommandLine& Stored()
 {
     static CommandLine cl;
     return cl;
-}
-
-// With LIRABO_QUIT_WHEN_SHOWN set the program prints "shown" when the main
-// menu has been drawn with all its tiles and pictures and ends: the start-up
-// benchmark measures this.
-void QuitWhenShownIfAsked(TFenster& window)
-{
-    if (qEnvironmentVariableIsEmpty("LIRABO_QUIT_WHEN_SHOWN"))
-        return;
-    QObject::connect(&window, &TFenster::MenuDrawn, &window, [] {
-        std::fputs("shown\n", stdout);
-        std::fflush(stdout);
-        QCoreApplication::quit();
-    }, Qt::QueuedConnection);
 }
 
 // The pupil named on the command line into the box; false (after a note)
@@ -113,6 +100,12 @@ int ProgramRun::Exec(QApplication& app)
         // Started for one exercise (a desktop shortcut): it runs, and its end
         // is the program's end.
         window.Begin();
+        ScreenComplete::InstallIfAsked([] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* exercise = qobject_cast<T_urahnlrb*>(w); exercise && exercise->ShowStepsDone())
+                    return true;
+            return false;
+        });
         if (SelectNamedPupil(window, commandLine_.pupil)) {
             background_->StartTimer();
             RunExercise(ExerciseByName(commandLine_.exercise), ExerciseOptionsByName(commandLine_.exercise));
@@ -120,8 +113,11 @@ int ProgramRun::Exec(QApplication& app)
             code = 2;
         }
     } else {
-        QuitWhenShownIfAsked(window);
+        ScreenComplete::InstallIfAsked([&window] { return window.FullyDrawn(); });
         window.show();
+        // The background shows with the menu, not after the check's first
+        // interval.
+        background_->CheckNow();
         background_->StartTimer();
         // A pupil named on the command line is chosen in the menu's box.
         SelectNamedPupil(window, commandLine_.pupil);

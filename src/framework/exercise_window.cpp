@@ -116,6 +116,10 @@ void T_urahnlrb::ShowModal()
     QEventLoop loop;
     modalLoop_ = &loop;
     setWindowModality(Qt::ApplicationModal);
+    // Qt sends the show event before the window is mapped: the show steps
+    // run from the loop instead, so the window is on the screen at once and
+    // what the first task draws, animates or waits for is seen there.
+    deferShowSteps_ = true;
     show();
     if (!tornDown_ && isVisible())
         loop.exec();
@@ -128,6 +132,16 @@ void T_urahnlrb::showEvent(QShowEvent* event)
     if (shownOnce_)
         return;
     shownOnce_ = true;
+    if (deferShowSteps_)
+        QMetaObject::invokeMethod(this, &T_urahnlrb::RunShowSteps, Qt::QueuedConnection);
+    else
+        RunShowSteps();
+}
+
+void T_urahnlrb::RunShowSteps()
+{
+    if (tornDown_ || !isVisible())
+        return;
     if (monitorWidth == 0)
         RecordMonitor();
     SwitchBackgroundCheck(false);
@@ -138,6 +152,7 @@ void T_urahnlrb::showEvent(QShowEvent* event)
     OpenList();
     ResetNumbers(true, false);
     OnShown();
+    showStepsDone_ = true;
 }
 
 void T_urahnlrb::RequestLeave()

@@ -26,7 +26,8 @@
 //
 // Life cycle: construction calls Setup(); showing stops the background
 // window's check, runs Prepare(), ReadListKeys(), OpenList(), ResetNumbers()
-// and then OnShown(); closing (the end button or the window's close) runs
+// and then OnShown() (from show(), or with ShowModal() just after the window
+// has been mapped); closing (the end button or the window's close) runs
 // LeaveWindow(), which may keep the window open; a window that closes is torn
 // down (TearDown()).
 #include <QBasicTimer>
@@ -69,6 +70,8 @@ public:
     // The end button: the pupil asks to leave; LeaveWindow() decides.
     void RequestLeave();
     bool IsTornDown() const { return tornDown_; }
+    // The show steps have run (the first task is presented).
+    bool ShowStepsDone() const { return showStepsDone_; }
 
     // ---- Commands -----------------------------------------------------
     // The common click handler of drawn buttons: unless the ignore-next-click
@@ -241,12 +244,16 @@ protected:
 private:
     void DispatchCommand(int number, int code);
     void RecordMonitor();
+    // The show steps: Prepare() to OnShown().
+    void RunShowSteps();
 
     QBasicTimer timer_;
     std::map<int, std::unique_ptr<ButtonSoundPlayer>> players_;
     std::unique_ptr<SpellingOut> spelling_;
     QPointer<QEventLoop> modalLoop_;
     bool shownOnce_ = false;
+    bool deferShowSteps_ = false;   // ShowModal: the steps follow the mapping
+    bool showStepsDone_ = false;
     bool tornDown_ = false;
     bool leaving_ = false;
 };
