@@ -1,8 +1,8 @@
 // "Bild zum Wort" with fourteen pictures: from creating the window to the
 // first task with every picture field drawn (list, layout, candidates,
 // fourteen pictures decoded, faces rendered), aim under 250 ms; and a change
-// of task (new candidates, pictures loaded, all fields repainted), aim under
-// 30 ms.
+// of task (new candidates, pictures and faces from the picture cache, all
+// fields repainted), aim under 10 ms.
 //
 // Pictures come from the built program folder's "Bilder" when the sample
 // content was generated; otherwise the fields show their words.

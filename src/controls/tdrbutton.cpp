@@ -1,5 +1,6 @@
 #include "controls/tdrbutton.h"
 
+#include "controls/picture_cache.h"
 #include "data/path_helpers.h"
 
 #include <QLayout>
@@ -71,7 +72,7 @@ bool tdrbutton::SetContent(const QString& textOrPicture, const QString& fontName
     if (fontName.isEmpty() && !textOrPicture.isEmpty() && FileExists(ResolvePath(textOrPicture))) {
         if (mode_ == ContentMode::Picture && contentKey_.compare(textOrPicture, Qt::CaseInsensitive) == 0)
             return false;
-        picture_.Load(textOrPicture);
+        SharedPictureCache().Load(textOrPicture, picture_);
         mode_ = ContentMode::Picture;
         contentKey_ = keyCopy_ = textOrPicture;
         DropFace();

@@ -139,6 +139,7 @@ protected:
 private:
     void TakeOver(QWidget* placeholder);
     QImage RenderFace(QSize size);
+    QImage DrawFace(QSize size);
     void DrawPictureFace(QPainter& p, QSize size) const;
     void DrawTextFace(QPainter& p, QImage& image);
     void FitFont(QSize cell);

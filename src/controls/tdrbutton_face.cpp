@@ -1,5 +1,6 @@
 // Rendering the face of a drawn button.
 #include "controls/face_layout.h"
+#include "controls/picture_cache.h"
 #include "controls/tdrbutton.h"
 #include "controls/tproginfo.h"
 #include "platform/color_text.h"
@@ -56,6 +57,25 @@ void tdrbutton::Draw(QPainter& painter, const QRect& rect)
 }
 
 QImage tdrbutton::RenderFace(QSize size)
+{
+    // A picture's face drawn before (another task, another game) is taken
+    // from the shared cache; the key holds all that the drawing depends on.
+    QString drawing;
+    if (mode_ == ContentMode::Picture) {
+        const tproginfo& info = ProgInfo();
+        const QColor background = style_.background >= 0 ? info.Color(style_.background) : info.Window();
+        drawing = style_.text + QString::number(background.rgba(), 16);
+        QImage kept = SharedPictureCache().Face(contentKey_, size, drawing);
+        if (!kept.isNull())
+            return kept;
+    }
+    QImage image = DrawFace(size);
+    if (mode_ == ContentMode::Picture)
+        SharedPictureCache().StoreFace(contentKey_, size, drawing, image);
+    return image;
+}
+
+QImage tdrbutton::DrawFace(QSize size)
 {
     ++renders_;
     const bool jpg = mode_ == ContentMode::Picture && contentKey_.contains(QStringLiteral(".jpg"), Qt::CaseInsensitive);

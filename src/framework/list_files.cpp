@@ -1,5 +1,6 @@
 #include "framework/list_files.h"
 
+#include "controls/picture_cache.h"
 #include "data/path_helpers.h"
 #include "data/program_state.h"
 #include "data/word_list.h"
@@ -37,6 +38,8 @@ std::unique_ptr<tmoiel> LoadExerciseList(const QString& listFile)
         ShowMessage(refusal, MessageIcon::Warning, QStringLiteral("Datei"));
         return nullptr;
     }
+    // The pictures kept from the tasks of another list are let go.
+    SharedPictureCache().SetList(path);
     std::unique_ptr<tmoiel> loaded;
     if (!Load(loaded, ListFolder() + listFile, true) || !loaded)
         return nullptr;
