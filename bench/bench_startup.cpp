@@ -63,7 +63,7 @@ int RunBareWindow(int argc, char** argv)
 
 // A program folder with the program, its fonts, tables, menu pictures and
 // feedback sounds, and its pupil data.
-QString MakeProgramFolder(const QTemporaryDir& dir)
+QString MakeProgramFolder(const QTemporaryDir& dir, int pupils)
 {
     const QString source = QStringLiteral(LIRABO_PROGRAM_DIR);
     const QString root = dir.path() + QStringLiteral("/lirabo");
@@ -81,6 +81,15 @@ QString MakeProgramFolder(const QTemporaryDir& dir)
         if (!f.exists() && f.open(QIODevice::WriteOnly))
             f.write(QByteArray(name) == "namen.txt" ? "Name=PROTOKOLL\\JEDER.INI\r\nAnna=protokoll\\jeder1.ini\r\n"
                                                     : "[CDtest]\r\naufCD=false\r\n");
+    }
+    if (pupils > 0) {
+        // A school's registry: pupils "Kind k" with profiles of their own.
+        QFile f(root + QStringLiteral("/protokoll/namen.txt"));
+        if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            f.write("Name=PROTOKOLL\\JEDER.INI\r\n");
+            for (int k = 1; k <= pupils; ++k)
+                f.write(QStringLiteral("Kind %1=protokoll\\jeder%1.ini\r\n").arg(k).toLatin1());
+        }
     }
     return root + QStringLiteral("/lirabo");
 }
@@ -137,15 +146,16 @@ std::string& Self()
     return self;
 }
 
-// exercise: the name given to --exercise, or nullptr for the main menu.
-void BM_StartToScreenComplete(benchmark::State& state, const char* exercise)
+// exercise: the name given to --exercise, or nullptr for the main menu;
+// pupils: a registry of that many pupils instead of the sample one.
+void BM_StartToScreenComplete(benchmark::State& state, const char* exercise, int pupils)
 {
     if (!std::getenv("DISPLAY")) {
         state.SkipWithError("needs an X display: run under xvfb-run");
         return;
     }
     QTemporaryDir dir;
-    const std::string program = MakeProgramFolder(dir).toStdString();
+    const std::string program = MakeProgramFolder(dir, pupils).toStdString();
     const char* option = exercise ? "--exercise" : nullptr;
     StartOnce(program, option, exercise);   // warm the file cache once
     StartOnce(Self(), "--bare-window");
@@ -172,24 +182,25 @@ void BM_StartToScreenComplete(benchmark::State& state, const char* exercise)
 
 } // namespace
 
-#define LIRABO_START(name, exercise)                                   \
-    BENCHMARK_CAPTURE(BM_StartToScreenComplete, name, exercise)        \
+#define LIRABO_START(name, exercise, pupils)                           \
+    BENCHMARK_CAPTURE(BM_StartToScreenComplete, name, exercise, pupils) \
         ->UseManualTime()                                              \
         ->Unit(benchmark::kMillisecond)                                \
         ->Iterations(1)                                                \
         ->Repetitions(15)                                              \
         ->ReportAggregatesOnly(true)
 
-LIRABO_START(menu, nullptr);
-LIRABO_START(exercise1, "1");
-LIRABO_START(exercise1l, "1l");
-LIRABO_START(exercise2, "2");
-LIRABO_START(exercise2a, "2a");
-LIRABO_START(exercise3, "3");
-LIRABO_START(exercise4, "4");
-LIRABO_START(exercise5, "5");
-LIRABO_START(exercise6, "6");
-LIRABO_START(exercise7, "7");
+LIRABO_START(menu, nullptr, 0);
+LIRABO_START(menu_1000_pupils, nullptr, 1000);
+LIRABO_START(exercise1, "1", 0);
+LIRABO_START(exercise1l, "1l", 0);
+LIRABO_START(exercise2, "2", 0);
+LIRABO_START(exercise2a, "2a", 0);
+LIRABO_START(exercise3, "3", 0);
+LIRABO_START(exercise4, "4", 0);
+LIRABO_START(exercise5, "5", 0);
+LIRABO_START(exercise6, "6", 0);
+LIRABO_START(exercise7, "7", 0);
 
 int main(int argc, char** argv)
 {
