@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -300,3 +301,33 @@ TEST(ExerciseWindow, ShuffleKeepsEveryEntryAndRepeatsWithTheSeed)
 }
 
 } // namespace
+
+// An exercise started modally is on the screen before its show steps run:
+// what the first task animates or waits for is seen (a window that ran its
+// steps from the show event stayed unmapped until they ended).
+class ShownStateExercise : public T_urahnlrb {
+public:
+    ShownStateExercise() { Setup(0, QStringLiteral("Bild zum Wort")); }
+    bool mappedWhenShown = false;
+    int shows = 0;
+
+protected:
+    void OnShown() override
+    {
+        ++shows;
+        mappedWhenShown = windowHandle() && windowHandle()->isVisible();
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    }
+};
+
+TEST(ExerciseWindow, ShowModalMapsTheWindowBeforeTheShowSteps)
+{
+    TempProgram prog;
+    ShownStateExercise w;
+    EXPECT_FALSE(w.ShowStepsDone());
+    w.ShowModal();
+    EXPECT_EQ(w.shows, 1);
+    EXPECT_TRUE(w.mappedWhenShown);
+    EXPECT_TRUE(w.ShowStepsDone());
+    EXPECT_TRUE(w.IsTornDown());
+}
