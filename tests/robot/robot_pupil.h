@@ -41,11 +41,13 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QMap>
 #include <QRegularExpression>
 
+#include <cstdio>
 #include <iterator>
 #include <memory>
 #include <random>
@@ -173,23 +175,34 @@ private:
     {
         if (!r.question)
             return Answer::Ok;
-        if (r.okCancel)
-            return Chance(50) ? Answer::Ok : Answer::Cancel;
+        if (r.okCancel) {
+            const Answer a = Chance(50) ? Answer::Ok : Answer::Cancel;
+            Trace(QStringLiteral("message answered %1").arg(a == Answer::Ok ? "Ok" : "Cancel"));
+            return a;
+        }
         // The leave question: mostly No, so the game goes on.
-        return Chance(25) ? Answer::Yes : Answer::No;
+        const Answer a = Chance(25) ? Answer::Yes : Answer::No;
+        Trace(QStringLiteral("question answered %1").arg(a == Answer::Yes ? "Yes" : "No"));
+        return a;
     }
 
     int AnswerDialog(QDialog& d)
     {
         ++stats_.events;
         if (auto* chooser = qobject_cast<TF_opendialog*>(&d)) {
-            if (Chance(40))
+            if (Chance(40)) {
+                Trace(QStringLiteral("list chooser cancelled"));
                 return int(TF_opendialog::Cancelled);
+            }
             static const char* lists[] = {"robot.txt", "eins.txt", "zwei.txt"};
-            chooser->chosenFile = prog_.Path(QStringLiteral("listen/") + QString::fromLatin1(lists[Pick(3)]));
+            const char* list = lists[Pick(3)];
+            Trace(QStringLiteral("list chosen: %1").arg(QString::fromLatin1(list)));
+            chooser->chosenFile = prog_.Path(QStringLiteral("listen/") + QString::fromLatin1(list));
             return int(TF_opendialog::Opened);
         }
-        return Chance(50) ? int(QDialog::Accepted) : int(QDialog::Rejected);
+        const bool ok = Chance(50);
+        Trace(QStringLiteral("dialog %1 %2").arg(d.windowTitle(), ok ? QStringLiteral("accepted") : QStringLiteral("rejected")));
+        return ok ? int(QDialog::Accepted) : int(QDialog::Rejected);
     }
 
     // ---- The window -------------------------------------------------------------
@@ -245,7 +258,7 @@ private:
     // keys and clicks keep coming now and then.
     void DuringWait()
     {
-        if (injecting_ || !window_)
+        if (injecting_ || checking_ || !window_)
             return;
         waitedMs_ += 10;
         if (waitedMs_ < 600 || waitedMs_ % 400 != 0)
@@ -264,6 +277,7 @@ private:
         const auto targets = Targets();
         if (Chance(50) && !targets.empty()) {
             QWidget* target = targets[size_t(Pick(int(targets.size())))];
+            Trace(QStringLiteral("queued click on %1").arg(Name(target)));
             const QPointF local = QPointF(target->rect().center());
             const QPointF global = QPointF(target->mapToGlobal(target->rect().center()));
             QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonPress, local, global, Qt::LeftButton,
@@ -276,6 +290,7 @@ private:
         const Qt::Key key = keys[Pick(int(std::size(keys)))];
         const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : key == Qt::Key_Return ? QStringLiteral("\r") : QString();
         QWidget* target = pupil::KeyTarget(window_.get());
+        Trace(QStringLiteral("queued key %1 to %2").arg(QKeySequence(key).toString(), Name(target)));
         QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
         QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
     }
@@ -295,6 +310,15 @@ private:
     }
 
     // ---- Input ---------------------------------------------------------------------
+
+    // LIRABO_ROBOT_TRACE=1 prints every input and check to stderr.
+    void Trace(const QString& what) const
+    {
+        static const bool on = qEnvironmentVariableIntValue("LIRABO_ROBOT_TRACE") != 0;
+        if (on)
+            std::fprintf(stderr, "robot %ld: %s [%s pending %d]\n", stats_.events, qPrintable(what), qPrintable(Progress()),
+                         window_ && !window_->IsTornDown() ? window_->PendingCommand() : -1);
+    }
 
     bool Chance(int percent) { return int(rng_() % 100) < percent; }
     int Pick(int n) { return n <= 0 ? 0 : int(rng_() % unsigned(n)); }
@@ -330,19 +354,42 @@ private:
         QWidget* w = window_.get();
         const int kind = Pick(85);
         if (kind < 15) {
-            pupil::ClickAt(w, QPoint(Pick(w->width()), Pick(w->height())));
+            // Drawn in this order (height first) so the kept seeds play as
+            // they were found.
+            const int y = Pick(w->height());
+            const QPoint at(Pick(w->width()), y);
+            Trace(QStringLiteral("click at %1,%2 on %3").arg(at.x()).arg(at.y()).arg(Name(pupil::WidgetAt(w, at))));
+            pupil::ClickAt(w, at);
         } else if (kind < 45) {
             const auto targets = Targets();
-            if (!targets.empty())
-                pupil::ClickOn(targets[size_t(Pick(int(targets.size())))], Chance(15));
+            if (!targets.empty()) {
+                const bool twice = Chance(15);
+                QWidget* target = targets[size_t(Pick(int(targets.size())))];
+                Trace(QStringLiteral("%1 on %2").arg(twice ? QStringLiteral("double click") : QStringLiteral("click"),
+                                                     Name(target)));
+                pupil::ClickOn(target, twice);
+            }
         } else if (kind < 55) {
-            pupil::TypeChar(w, char('a' + Pick(26)));
+            const char c = char('a' + Pick(26));
+            Trace(QStringLiteral("letter %1").arg(QChar::fromLatin1(c)));
+            pupil::TypeChar(w, c);
         } else {
             static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Space, Qt::Key_Left, Qt::Key_Right,
                                            Qt::Key_Up, Qt::Key_Down, Qt::Key_Tab, Qt::Key_Backspace,
                                            Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape};
-            pupil::PressKey(w, keys[Pick(int(std::size(keys)))]);
+            const Qt::Key key = keys[Pick(int(std::size(keys)))];
+            Trace(QStringLiteral("key %1 to %2").arg(QKeySequence(key).toString(), Name(pupil::KeyTarget(w))));
+            pupil::PressKey(w, key);
         }
+    }
+
+    static QString Name(const QWidget* w)
+    {
+        if (!w)
+            return QStringLiteral("none");
+        if (auto* b = qobject_cast<const tdrbutton*>(w))
+            return QStringLiteral("B%1").arg(b->Number());
+        return w->objectName() + u'/' + QString::fromLatin1(w->metaObject()->className());
     }
 
     // ---- Checks ----------------------------------------------------------------------
@@ -355,6 +402,7 @@ private:
                                  .arg(burst_)
                                  .arg(stats_.events)
                                  .arg(what);
+        Trace(QStringLiteral("FAULT ") + text);
         if (!stats_.faults.contains(text))
             stats_.faults << text;
     }
@@ -403,7 +451,17 @@ private:
             Fault(QStringLiteral("a sound plays on without end"));
     }
 
+    // The pupil tries the "next" actions calmly, one after the other: input
+    // queued meanwhile could step on and back again (a list of two entries,
+    // "Lernkartei") and hide that the exercise went on.
     void CheckGoesOn()
+    {
+        checking_ = true;
+        TryToGoOn();
+        checking_ = false;
+    }
+
+    void TryToGoOn()
     {
         // A list of one entry (also one chosen through "Datei") shows the
         // same task again; nothing to compare.
@@ -416,6 +474,7 @@ private:
         if (MustGoOnByItself()) {
             for (int attempt = 0; attempt < 5; ++attempt) {
                 QWidget* w = window_.get();
+                Trace(QStringLiteral("check: go on attempt %1").arg(attempt));
                 switch (attempt) {
                 case 0: break;   // a won game deals the next one by itself
                 case 1: pupil::PressKey(w, Qt::Key_Return); break;
@@ -442,6 +501,7 @@ private:
             if (!Alive())
                 return;
             QWidget* w = window_.get();
+            Trace(QStringLiteral("check: next attempt %1").arg(attempt));
             switch (attempt % 4) {
             case 0: pupil::PressKey(w, Qt::Key_Return); break;
             case 1: pupil::PressKey(w, Qt::Key_Space); break;
@@ -530,6 +590,7 @@ private:
     int burst_ = 0;
     int waitedMs_ = 0;        // program time spent waiting inside one step
     bool injecting_ = false;
+    bool checking_ = false;   // the checks try to go on: no input queued meanwhile
     RunStats stats_;
 };
 

@@ -53,7 +53,9 @@ TEST_P(RobotPupilVariant, ShortListsFindNothing)
 
 // Seeds of the long run that found a solved task left without its next task
 // after a click on a sound button (1001, 1003) or the help button (1006,
-// 1008) in variants 3 and 4.
+// 1008) in variants 3 and 4; and two where input queued during the check's
+// "next" attempts stepped a list of two entries on and back (1043: back to
+// the start of "Lernkartei"; 1087: twice round), so exercise 1 looked stuck.
 TEST(RobotPupil, RegressionSeeds)
 {
     const struct {
@@ -62,7 +64,9 @@ TEST(RobotPupil, RegressionSeeds)
     } cases[] = {{{"3", Content::Mixed}, 1001},
                  {{"4", Content::TwoEntries}, 1003},
                  {{"3", Content::OneEntry}, 1006},
-                 {{"4", Content::Mixed}, 1008}};
+                 {{"4", Content::Mixed}, 1008},
+                 {{"1l", Content::TwoEntries}, 1043},
+                 {{"1", Content::TwoEntries}, 1087}};
     for (const auto& c : cases) {
         RobotPupil pupil(c.variant, c.seed);
         Expect(pupil.Play(6));
