@@ -132,6 +132,7 @@ private:
     void CloseWhenIdle();
     void BlinkWord();
     void RecordTyping();
+    void KeepTaskAfterCancel();
 
     // Sound.
     void PlayEntrySound(int code);

@@ -4,6 +4,7 @@
 
 #include "data/exercise_settings.h"
 #include "dialogs/teinstellungen_1.h"
+#include "exercises/spiel1/typing_editor.h"
 #include "exercises/spiel1/typing_record.h"
 
 #include <QApplication>
@@ -50,10 +51,15 @@ void Tprog1::OptionsPressed()
     T_urahnlrb1::OptionsPressed();
     if (PendingCommand() == 0) {
         Teinstellungen_1 dialog(this);
-        dialog.Open(CurrentList(), Section());
-        // What the profile holds now, whether the dialog stored or not.
-        LoadSettings(Section());
+        // After "Abbruch" the changes that act at once stay in memory, and
+        // nothing else changed; after OK the profile holds the settings.
+        const bool stored = dialog.Open(CurrentList(), Section()) == QDialog::Accepted;
         SetSummaryDue();
+        if (!stored) {
+            KeepTaskAfterCancel();
+            return;
+        }
+        LoadSettings(Section());
     }
     TakeSettings();
     SetCheckEnabled(typing_.Settings().textcontrolle == 0);
@@ -65,4 +71,16 @@ void Tprog1::OptionsPressed()
     presentSameEntry_ = true;
     SetPending(kNext);
     PostPending();
+}
+
+void Tprog1::KeepTaskAfterCancel()
+{
+    // Nothing was stored: the task goes on with the letters typed so far.
+    // Of the changes that act at once, the voice reaches the typing control;
+    // colours, font and the picture on click show at the next redraw.
+    typing_.Settings().stimme = ExerciseSettings().stimme;
+    UpdatePicture();
+    UpdateWordDisplay();
+    if (editor_)
+        editor_->setFocus();
 }

@@ -188,3 +188,30 @@ TEST_F(Exercise1FlowTest, TheFirstWordOfANewListIsSpoken)
 }
 
 } // namespace
+
+namespace {
+
+// "Optionen" left with "Abbruch" keeps the task as it was: the letters typed
+// so far, the entry, and the voice chosen in the dialog (it acts at once).
+TEST_F(Exercise1FlowTest, SettingsLeftWithAbbruchKeepTheLettersTyped)
+{
+    Set("Stimme", 0);
+    Open();
+    Type("der H");
+    const QString typed = Line();
+    ASSERT_TRUE(typed.startsWith("der H")) << typed.toStdString();
+    SetModalHook([](QDialog&) {
+        ExerciseSettings().stimme = 2;
+        return int(QDialog::Rejected);
+    });
+    ASSERT_TRUE(pupil::ClickButton(*w, T_urahnlrb1::kOptions));
+    Run(1000);
+    EXPECT_EQ(w->Position(), 0);
+    EXPECT_EQ(Line(), typed);
+    EXPECT_EQ(w->Typing().Settings().stimme, 2);
+    Type("und");
+    Run(3000);
+    EXPECT_EQ(w->Position(), 1);
+}
+
+} // namespace
