@@ -65,6 +65,8 @@ public:
     int SelectedField() const { return selected_; }
     bool TaskSolved() const { return taskSolved_; }
     bool SpellingWord() const { return spelling_; }
+    // The letter of the word field marked while it is spelled out (-1: none).
+    int SpellMark() const { return spellMark_; }
     // The word field's caption ("???" is drawn in its place with Mit Sound 3).
     const QString& WordCaption() const { return wordCaption_; }
     QString WordShown() const;

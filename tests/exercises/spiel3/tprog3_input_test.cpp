@@ -159,24 +159,44 @@ TEST_F(PictureInputTest, BildZumTonSoundBoxesNeverGiveTheWordAway)
     EXPECT_EQ(w->WordShown(), "???");
 }
 
+// The leave question stops every sound; answered "No", spelling out does not
+// stand frozen half way (its flag and letter mark go, B204 spells again),
+// whether the question came from the end button or from Escape.
 TEST_F(PictureInputTest, NoToTheLeaveQuestionLeavesNoSpellingFrozen)
 {
     for (const char* letter : {"h", "u", "n", "d"})
         Sound(QStringLiteral("ABC\\w\\%1_").arg(QString::fromLatin1(letter)));
-    Prepare(Section::kBildZumWort, 3, 1);
-    Open();
-    Run(1500);
-    SetMessageHook([](const MessageRequest&) { return Answer::No; });
-    ClickButton(T_urahnlrb1::kSpell);
-    ASSERT_TRUE(w->SpellingWord());
-    Press(Qt::Key_Escape);
-    Run(3000);
-    EXPECT_TRUE(w->isVisible());
-    EXPECT_FALSE(w->SpellingWord());
-    // The exercise goes on as before: a right choice is taken.
-    ClickButton(w->RightField());
-    Run(3000);
-    EXPECT_TRUE(w->TaskSolved());
+    for (const bool endButton : {true, false}) {
+        SCOPED_TRACE(endButton ? "end button" : "Escape");
+        Prepare(Section::kBildZumWort, 3, 1);
+        Open();
+        Run(1500);
+        int questions = 0;
+        SetMessageHook([&](const MessageRequest&) {
+            ++questions;
+            return Answer::No;
+        });
+        ClickButton(T_urahnlrb1::kSpell);
+        ASSERT_TRUE(w->SpellingWord());
+        ASSERT_GE(w->SpellMark(), 0);
+        if (endButton)
+            ClickButton(T_urahnlrb1::kEnd);
+        else
+            Press(Qt::Key_Escape);
+        Run(100);
+        EXPECT_EQ(questions, 1);
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_FALSE(w->SpellingWord());
+        EXPECT_EQ(w->SpellMark(), -1);
+        ClickButton(T_urahnlrb1::kSpell);
+        EXPECT_TRUE(w->SpellingWord());
+        Run(3000);
+        // The exercise goes on as before: a right choice is taken.
+        ClickButton(w->RightField());
+        Run(3000);
+        EXPECT_TRUE(w->TaskSolved());
+        w.reset();
+    }
 }
 
 // A change the settings dialog makes at once stays after "Abbruch".
