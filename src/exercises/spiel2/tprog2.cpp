@@ -113,7 +113,9 @@ void Tprog2::CreateOwnControls()
         *def.button = b;
     }
     connect(userOptions_, &QAbstractButton::clicked, this, [this] { OptionsPressed(); });
-    connect(userHelp_, &QAbstractButton::clicked, this, [this] { PressButton(kUserHelp); });
+    // Help after a solved task keeps the next task pending, as the right
+    // bar's help button does.
+    connect(userHelp_, &QAbstractButton::clicked, this, [this] { PressKeepingPending(kUserHelp); });
     connect(userEnd_, &QAbstractButton::clicked, this, [this] { EndPressed(); });
 
     // The sound boxes sit in the sound panel; a click there keeps "Mit
