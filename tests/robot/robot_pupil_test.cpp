@@ -55,7 +55,9 @@ TEST_P(RobotPupilVariant, ShortListsFindNothing)
 // after a click on a sound button (1001, 1003) or the help button (1006,
 // 1008) in variants 3 and 4; and two where input queued during the check's
 // "next" attempts stepped a list of two entries on and back (1043: back to
-// the start of "Lernkartei"; 1087: twice round), so exercise 1 looked stuck.
+// the start of "Lernkartei"; 1087: twice round), so exercise 1 looked stuck;
+// and one where exercise 2 set a task solved after "Optionen" up again
+// (3012: the setting-up had been overtaken by queued clicks).
 TEST(RobotPupil, RegressionSeeds)
 {
     const struct {
@@ -66,7 +68,8 @@ TEST(RobotPupil, RegressionSeeds)
                  {{"3", Content::OneEntry}, 1006},
                  {{"4", Content::Mixed}, 1008},
                  {{"1l", Content::TwoEntries}, 1043},
-                 {{"1", Content::TwoEntries}, 1087}};
+                 {{"1", Content::TwoEntries}, 1087},
+                 {{"2", Content::Mixed}, 3012}};
     for (const auto& c : cases) {
         RobotPupil pupil(c.variant, c.seed);
         Expect(pupil.Play(6));

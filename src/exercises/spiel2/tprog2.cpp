@@ -352,7 +352,9 @@ void Tprog2::ChangeTask(int command)
     if (command == kPrevious) {
         StopAllSound();
         position = std::max(0, position - 1);
-    } else if (sameTaskAgain_) {
+    } else if (sameTaskAgain_ && !taskSolved_) {
+        // Set up again after the settings; a task solved meanwhile (the
+        // setting-up was overtaken by other input) is not solved twice.
         position = std::clamp(position, 0, std::max(0, count - 1));
     } else if (position >= count - 1) {
         TypeMessage(kFirstWord, ToDisplayCase(QStringLiteral("Liste beginnt von vorne")), true, kMessageMs);
