@@ -28,20 +28,21 @@
 
 namespace {
 
-QColor MostCommonColour(const QImage& image)
+// The colours inside rect of an image, most frequent first.
+QList<QRgb> ColoursByFrequency(const QImage& image, const QRect& rect)
 {
     QHash<QRgb, int> counts;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
             ++counts[image.pixel(x, y) | 0xFF000000u];
-    QRgb best = 0;
-    int most = -1;
+    QList<std::pair<int, QRgb>> ranked;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        if (it.value() > most) {
-            most = it.value();
-            best = it.key();
-        }
-    return QColor::fromRgb(best);
+        ranked.append({it.value(), it.key()});
+    std::sort(ranked.begin(), ranked.end(), std::greater<>());
+    QList<QRgb> colours;
+    for (const auto& [count, rgb] : ranked)
+        colours << rgb;
+    return colours;
 }
 
 // "window / caption: text #rrggbb on #rrggbb = ratio" for every visible
@@ -55,7 +56,7 @@ QStringList UnreadableTexts(QWidget& window, const QString& name)
         if (!b->isVisible() || !b->CaptionAndFont(&caption, nullptr) || caption.trimmed().isEmpty())
             continue;
         const QRect place(b->mapTo(&window, QPoint(0, 0)), b->size());
-        const QColor ground = MostCommonColour(shot.copy(place));
+        const QColor ground = QColor::fromRgb(ColoursByFrequency(shot, place & shot.rect()).value(0));
         for (qsizetype i = 0; i < caption.size(); ++i) {
             if (caption[i].isSpace())
                 continue;
@@ -82,16 +83,9 @@ GroundAndInk CardColours(const QImage& card)
 {
     const QRect inner = card.rect().adjusted(card.width() / 6, card.height() / 6, -card.width() / 6,
                                              -card.height() / 6);
-    QHash<QRgb, int> counts;
-    for (int y = inner.top(); y <= inner.bottom(); ++y)
-        for (int x = inner.left(); x <= inner.right(); ++x)
-            ++counts[card.pixel(x, y) | 0xFF000000u];
-    QList<std::pair<int, QRgb>> ranked;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        ranked.append({it.value(), it.key()});
-    std::sort(ranked.begin(), ranked.end(), std::greater<>());
-    GroundAndInk c{QColor::fromRgb(ranked.value(0).second), QColor()};
-    for (const auto& [count, rgb] : ranked)
+    const QList<QRgb> colours = ColoursByFrequency(card, inner);
+    GroundAndInk c{QColor::fromRgb(colours.value(0)), QColor()};
+    for (QRgb rgb : colours)
         if (ContrastRatio(QColor::fromRgb(rgb), c.ground) > 1.3) {
             c.ink = QColor::fromRgb(rgb);
             break;
